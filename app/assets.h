@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The program's own drawings, built in as resources.
+namespace Assets {
+inline const QString MouseIcon = QStringLiteral(":/assets/mouse.svg");
+inline const QString HubMouseIcon = QStringLiteral(":/assets/mouse-hub.svg");
+inline const QString Smiley = QStringLiteral(":/assets/smiley.svg");
+inline const QString LabyTile = QStringLiteral(":/assets/tile-laby.svg");
+// Made at build time from the real first level of "Voze ziv Urared".
+inline const QString FangTile = QStringLiteral(":/tiles/tile-fang.png");
+} // namespace Assets

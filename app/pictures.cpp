@@ -1,0 +1,76 @@
+#include "pictures.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Pictures {
+
+static bool isSvg(const QString &source)
+{
+    return source.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+bool isAvailable(const QString &source)
+{
+    return !source.isEmpty() && QFile::exists(source);
+}
+
+QSize naturalSize(const QString &source)
+{
+    if (isSvg(source))
+        return QSvgRenderer(source).defaultSize();
+    return QImageReader(source).size();
+}
+
+QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize pixels = (QSizeF(logicalSize) * devicePixelRatio).toSize();
+    if (pixels.isEmpty())
+        return {};
+    QPixmap pixmap;
+    if (isSvg(source)) {
+        pixmap = QPixmap(pixels);
+        pixmap.fill(Qt::transparent);
+        QSvgRenderer renderer(source);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    } else {
+        QImageReader reader(source);
+        if (reader.size().isValid() && reader.size() != pixels && reader.supportsOption(QImageIOHandler::ScaledSize))
+            reader.setScaledSize(pixels);
+        pixmap = QPixmap::fromImageReader(&reader);
+        if (!pixmap.isNull() && pixmap.size() != pixels)
+            pixmap = pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon windowIcon(const QString &source)
+{
+    QIcon icon;
+    for (int side : {16, 32, 48})
+        icon.addPixmap(render(source, QSize(side, side)));
+    return icon;
+}
+
+QCursor cursor(const Pointer &pointer)
+{
+    switch (pointer.kind) {
+    case Pointer::Arrow:
+        return QCursor(Qt::ArrowCursor);
+    case Pointer::Custom: {
+        const QPixmap picture = render(pointer.picture, QSize(32, 32));
+        if (pointer.hotX < 0)
+            return QCursor(picture);
+        return QCursor(picture, pointer.hotX, pointer.hotY);
+    }
+    case Pointer::Default:
+        break;
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
+} // namespace Pictures

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "design.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+
+// Pictures come from the program's resources (":/assets/...") or, for the files that lie beside
+// the program, from a path. Vector drawings are rendered at the size they are shown at.
+namespace Pictures {
+
+bool isAvailable(const QString &source);
+QSize naturalSize(const QString &source);
+QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio = 1.0);
+QIcon windowIcon(const QString &source);
+QCursor cursor(const Pointer &pointer);
+
+} // namespace Pictures

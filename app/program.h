@@ -1,0 +1,68 @@
+#pragma once
+
+#include "navigator.h"
+#include "screen.h"
+#include "variablen.h"
+
+#include <memory>
+
+class MessageBoxes;
+class RandomSource;
+class SettingsStore;
+
+class FrmStart;
+class FrmBedienung;
+class FrmAuswahl;
+
+// The whole program: its screens, the shared variables and the services the screens use.
+// Everything a screen needs from outside arrives through here, so a test can build a program
+// with a recorder for message boxes, a store in a temporary folder and a scripted random source.
+class Program
+{
+public:
+    Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSource &random);
+    ~Program();
+
+    Navigator &nav() { return m_navigator; }
+    Variablen &vars() { return m_variablen; }
+    SettingsStore &settings() { return m_settings; }
+    RandomSource &random() { return m_random; }
+
+    FrmStart &frmStart() { return *m_frmStart; }
+    FrmBedienung &frmBedienung() { return *m_frmBedienung; }
+    FrmAuswahl &frmAuswahl() { return *m_frmAuswahl; }
+
+    // Looks a screen up by its name, for tools that walk every screen.
+    Screen *screen(const QString &name) const;
+    std::vector<Screen *> screens() const;
+
+    // The program opens on the name screen.
+    void start();
+
+private:
+    Navigator m_navigator;
+    Variablen m_variablen;
+    SettingsStore &m_settings;
+    RandomSource &m_random;
+    std::unique_ptr<FrmStart> m_frmStart;
+    std::unique_ptr<FrmBedienung> m_frmBedienung;
+    std::unique_ptr<FrmAuswahl> m_frmAuswahl;
+};
+
+// A screen of this program: it reaches the shared variables and the other screens.
+class ProgramScreen : public Screen
+{
+public:
+    ProgramScreen(Program &program, const QString &name)
+        : Screen(program.nav(), name)
+        , m_program(program)
+    {
+    }
+
+protected:
+    Program &program() const { return m_program; }
+    Variablen &vars() const { return m_program.vars(); }
+
+private:
+    Program &m_program;
+};

@@ -1,0 +1,384 @@
+#include "widgets.h"
+
+#include "pictures.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+MouseArgs mouseArgs(const QMouseEvent *event, bool heldButtons)
+{
+    const Qt::MouseButtons buttons = heldButtons ? event->buttons() : Qt::MouseButtons(event->button());
+    MouseArgs args;
+    if (buttons & Qt::LeftButton)
+        args.button |= 1;
+    if (buttons & Qt::RightButton)
+        args.button |= 2;
+    if (buttons & Qt::MiddleButton)
+        args.button |= 4;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if (mods & Qt::ShiftModifier)
+        args.shift |= 1;
+    if (mods & Qt::ControlModifier)
+        args.shift |= 2;
+    if (mods & Qt::AltModifier)
+        args.shift |= 4;
+    args.position = event->position();
+    return args;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VbButton::VbButton(QWidget *parent)
+    : QPushButton(parent)
+{
+    setAutoDefault(false);
+}
+
+void VbButton::setGraphical(bool graphical)
+{
+    m_graphical = graphical;
+    update();
+}
+
+void VbButton::setFaceColor(const QColor &color)
+{
+    m_face = color;
+    update();
+}
+
+void VbButton::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void VbButton::mousePressEvent(QMouseEvent *event)
+{
+    QPointer<VbButton> self(this);
+    Q_EMIT mouseDown(mouseArgs(event, false));
+    // The handler may have disabled this button or unloaded its screen; a press on either must
+    // not go on to become a click.
+    if (!self || !isEnabled() || !isVisible()) {
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton)
+        QPushButton::mousePressEvent(event);
+    else
+        event->accept();
+}
+
+void VbButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QPointer<VbButton> self(this);
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+    if (self && isVisible())
+        QPushButton::mouseMoveEvent(event);
+}
+
+void VbButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_graphical) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // A graphical button shows its face colour with the raised 3D edge of the classic desktop.
+    QPainter p(this);
+    const QRect r = rect();
+    const bool sunken = isDown();
+    p.fillRect(r, m_face.isValid() ? m_face : palette().color(QPalette::Button));
+
+    const QColor light = Qt::white;
+    const QColor shadow(128, 128, 128);
+    const QColor dark = Qt::black;
+    auto edge = [&](const QColor &topLeft, const QColor &bottomRight, int inset) {
+        const QRect e = r.adjusted(inset, inset, -inset - 1, -inset - 1);
+        p.setPen(topLeft);
+        p.drawLine(e.topLeft(), e.topRight());
+        p.drawLine(e.topLeft(), e.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(e.bottomLeft(), e.bottomRight());
+        p.drawLine(e.topRight(), e.bottomRight());
+    };
+    if (sunken) {
+        edge(dark, light, 0);
+        edge(shadow, m_face, 1);
+    } else {
+        edge(light, dark, 0);
+        edge(m_face.lighter(115), shadow, 1);
+    }
+
+    const QPoint shift = sunken ? QPoint(1, 1) : QPoint(0, 0);
+    QRect content = r.adjusted(2, 2, -2, -2).translated(shift);
+    if (!m_picture.isNull()) {
+        const QSize size = m_picture.deviceIndependentSize().toSize();
+        const QPoint at(content.x() + (content.width() - size.width()) / 2,
+                        content.y() + (content.height() - size.height()) / 2);
+        p.drawPixmap(at, m_picture);
+    }
+    if (!text().isEmpty()) {
+        const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
+        p.setFont(font());
+        if (isEnabled()) {
+            p.setPen(palette().color(QPalette::ButtonText));
+            p.drawText(content, flags, text());
+        } else {
+            p.setPen(light);
+            p.drawText(content.translated(1, 1), flags, text());
+            p.setPen(shadow);
+            p.drawText(content, flags, text());
+        }
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = r.adjusted(4, 4, -4, -4);
+        option.backgroundColor = m_face;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VbLabel::VbLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setMargin(0);
+    setIndent(0);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VbLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void VbLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void VbLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VbPicture::VbPicture(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+}
+
+void VbPicture::setPicture(const QString &source)
+{
+    m_source = source;
+    m_cache = {};
+    update();
+}
+
+void VbPicture::setStretch(bool stretch)
+{
+    m_stretch = stretch;
+    m_cache = {};
+    update();
+}
+
+void VbPicture::setBorder(bool border)
+{
+    m_border = border;
+    m_cache = {};
+    update();
+}
+
+void VbPicture::setBackground(std::optional<QColor> color)
+{
+    m_background = color;
+    update();
+}
+
+void VbPicture::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (m_background)
+        p.fillRect(rect(), *m_background);
+    const int inset = m_border ? 1 : 0;
+    const QRect inner = rect().adjusted(inset, inset, -inset, -inset);
+    if (!m_source.isEmpty()) {
+        const QSize size = m_stretch ? inner.size() : Pictures::naturalSize(m_source);
+        const qreal dpr = devicePixelRatioF();
+        if (m_cache.isNull() || m_cache.deviceIndependentSize().toSize() != size
+            || !qFuzzyCompare(m_cache.devicePixelRatio(), dpr))
+            m_cache = Pictures::render(m_source, size, dpr);
+        p.drawPixmap(inner.topLeft(), m_cache);
+    }
+    if (m_border) {
+        p.setPen(Qt::black);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void VbPicture::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void VbPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void VbPicture::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VbLine::VbLine(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VbLine::setLine(QPointF from, QPointF to, int widthPixels, const QColor &color)
+{
+    m_from = from;
+    m_to = to;
+    m_width = widthPixels;
+    m_color = color;
+    update();
+}
+
+void VbLine::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QPen(m_color, m_width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(m_from, m_to);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VbFrame::VbFrame(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameShape(QFrame::Box);
+    setFrameShadow(QFrame::Sunken);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void VbFrame::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void VbFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+ScreenWindow::ScreenWindow(Qt::WindowFlags flags)
+    : QWidget(nullptr, flags)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+}
+
+void ScreenWindow::setBackPicture(const QPixmap &picture)
+{
+    m_backPicture = picture;
+    update();
+}
+
+void ScreenWindow::watchKeysOf(QWidget *child)
+{
+    child->installEventFilter(this);
+}
+
+bool ScreenWindow::pressDefaultOrCancel(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+        QAbstractButton *target = focused ? focused : m_default.data();
+        if (target && target->isEnabled() && target->isVisible()) {
+            target->click();
+            return true;
+        }
+    } else if (key == Qt::Key_Escape) {
+        if (m_cancel && m_cancel->isEnabled() && m_cancel->isVisible()) {
+            m_cancel->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!m_keyPreview && !event->text().isEmpty() && event->text().at(0).isPrint())
+        Q_EMIT keyPressed(event->text());
+    if (!pressDefaultOrCancel(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // With key preview the screen sees every character key before the focused control does.
+    if (m_keyPreview && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+            Q_EMIT keyPressed(key->text());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScreenWindow::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ScreenWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void ScreenWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+}
+
+void ScreenWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    // The frame's close command becomes an unload of the screen, decided by the screen model.
+    event->ignore();
+    Q_EMIT closeRequested();
+}
+
+void ScreenWindow::paintEvent(QPaintEvent *)
+{
+    if (m_backPicture.isNull())
+        return;
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_backPicture);
+}
