@@ -57,9 +57,9 @@ struct Pointer
 // style().fore(White).transparent().centred().autoSize().font("Arial", 36).bold()
 struct Style
 {
-    std::optional<FontSpec> font;
-    std::optional<VbColor> foreColor;
-    std::optional<VbColor> backColor;
+    std::optional<FontSpec> font = {};
+    std::optional<VbColor> foreColor = {};
+    std::optional<VbColor> backColor = {};
     bool transparent = false;
     Align alignment = Align::Left;
     bool autoSize = false;
@@ -68,17 +68,17 @@ struct Style
     bool isCancel = false;
     bool tabStop = true;
     int tabIndex = -1;
-    QString picture;
+    QString picture = {};
     bool stretch = false;
     bool border = false;
     int lineWidth = 1;
     int interval = 0;
     bool enabled = true;
     bool visible = true;
-    QChar passwordChar;
+    QChar passwordChar = {};
     Pointer pointer = Pointer();
-    QString toolTip;
-    QString container;
+    QString toolTip = {};
+    QString container = {};
 
     Style fore(VbColor c) const { auto s = *this; s.foreColor = c; return s; }
     Style back(VbColor c) const { auto s = *this; s.backColor = c; return s; }
@@ -150,15 +150,15 @@ enum class WindowFrame { FixedSingle, FixedDialog, ToolWindow };
 
 struct ScreenDesign
 {
-    QString caption;
+    QString caption = {};
     // The design client area; screens whose load sets the outer size replace it then.
     float clientWidth = 0;
     float clientHeight = 0;
     VbColor backColor = VbColors::ButtonFace;
     WindowFrame frame = WindowFrame::FixedSingle;
     bool minMaxButtons = false;
-    QString icon;
+    QString icon = {};
     Pointer pointer = Pointer();
     bool keyPreview = false;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlSpec> controls = {};
 };

@@ -48,10 +48,8 @@ QWidget *focused(Screen &screen)
 
 void key(Screen &screen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget *target = focused(screen);
-    if (!target)
-        target = screen.window();
-    QTest::keyClick(target, key, modifiers);
+    // Through the window, as the platform delivers keys, so that access keys work too.
+    QTest::keyClick(screen.window()->windowHandle(), key, modifiers);
 }
 
 } // namespace Drive

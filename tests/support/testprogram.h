@@ -61,7 +61,7 @@ namespace Drive {
 void click(Control &control);
 void mouseDown(Control &control, Qt::MouseButton button = Qt::LeftButton);
 void type(Control &control, const QString &text);
-// A key as the user presses it, into the focused control of the screen.
+// A key as the user presses it: to the screen's window, which hands it to its focused control.
 void key(Screen &screen, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 QWidget *focused(Screen &screen);
 

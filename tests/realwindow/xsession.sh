@@ -1,0 +1,94 @@
+# Shared set-up of the real-window tests: a private X server, fresh configuration and runtime
+# folders, the program started in it, and helpers to wait for its windows. Source it.
+
+session_dir=$(mktemp -d)
+export XDG_CONFIG_HOME="$session_dir/config" XDG_RUNTIME_DIR="$session_dir/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+export QT_QPA_PLATFORM=xcb
+
+xvfb_pid=""
+program_pid=""
+
+cleanup() {
+    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
+    [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$session_dir"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [[ -n "${DISPLAY:-}" ]] && command -v import >/dev/null; then
+        import -window root "/tmp/realwindow-failure.png" 2>/dev/null && echo "screen saved to /tmp/realwindow-failure.png" >&2
+    fi
+    exit 1
+}
+
+start_x() {
+    exec 3>"$session_dir/display"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [[ -s "$session_dir/display" ]] && break
+        sleep 0.05
+    done
+    exec 3>&-
+    [[ -s "$session_dir/display" ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$session_dir/display")"
+}
+
+start_program() {
+    "$@" >"$session_dir/program.log" 2>&1 &
+    program_pid=$!
+}
+
+# Prints the id of the visible window with exactly this title, waiting up to 15 seconds.
+wait_window() {
+    local title=$1 id=""
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window titled '$title'"
+}
+
+wait_gone() {
+    local title=$1
+    for _ in $(seq 150); do
+        xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "window '$title' is still there"
+}
+
+client_size() {
+    xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'
+}
+
+focus() {
+    xdotool windowfocus --sync "$1"
+}
+
+# Clicks at a point given in twips of the window's client area.
+click_twips() {
+    local win=$1 x=$2 y=$3
+    xdotool mousemove --sync --window "$win" $((x / 15)) $((y / 15)) click 1
+}
+
+# Waits for the program to end; its exit status is left in exit_status.
+wait_exit() {
+    for _ in $(seq 150); do
+        if ! kill -0 "$program_pid" 2>/dev/null; then
+            wait "$program_pid"
+            exit_status=$?
+            program_pid=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    fail "the program did not end"
+}
