@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "screens/fang/frmmaus.h"
+#include "screens/fang/frmwinner.h"
 #include "screens/hub/frmauswahl.h"
 #include "screens/start/frmbedienung.h"
 #include "screens/start/frmstart.h"
@@ -12,7 +14,10 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
     , m_frmStart(std::make_unique<FrmStart>(*this))
     , m_frmBedienung(std::make_unique<FrmBedienung>(*this))
     , m_frmAuswahl(std::make_unique<FrmAuswahl>(*this))
+    , m_frmWinner(std::make_unique<FrmWinner>(*this))
 {
+    for (const LevelRule &level : fangLevels())
+        m_frmMaus.push_back(std::make_unique<FrmMaus>(*this, level));
     m_settings.setFailureReporter([this](const QString &failure) {
         m_navigator.message(failure, MsgIcon::Critical);
     });
@@ -25,7 +30,11 @@ Program::~Program()
 
 std::vector<Screen *> Program::screens() const
 {
-    return {m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
+    std::vector<Screen *> all{m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
+    for (const auto &level : m_frmMaus)
+        all.push_back(level.get());
+    all.push_back(m_frmWinner.get());
+    return all;
 }
 
 Screen *Program::screen(const QString &name) const

@@ -13,6 +13,8 @@ class SettingsStore;
 class FrmStart;
 class FrmBedienung;
 class FrmAuswahl;
+class FrmMaus;
+class FrmWinner;
 
 // The whole program: its screens, the shared variables and the services the screens use.
 // Everything a screen needs from outside arrives through here, so a test can build a program
@@ -31,6 +33,9 @@ public:
     FrmStart &frmStart() { return *m_frmStart; }
     FrmBedienung &frmBedienung() { return *m_frmBedienung; }
     FrmAuswahl &frmAuswahl() { return *m_frmAuswahl; }
+    // Level 1 to 5 of "Voze ziv Urared".
+    FrmMaus &frmMaus(int level) { return *m_frmMaus.at(size_t(level - 1)); }
+    FrmWinner &frmWinner() { return *m_frmWinner; }
 
     // Looks a screen up by its name, for tools that walk every screen.
     Screen *screen(const QString &name) const;
@@ -47,6 +52,8 @@ private:
     std::unique_ptr<FrmStart> m_frmStart;
     std::unique_ptr<FrmBedienung> m_frmBedienung;
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;
+    std::vector<std::unique_ptr<FrmMaus>> m_frmMaus;
+    std::unique_ptr<FrmWinner> m_frmWinner;
 };
 
 // A screen of this program: it reaches the shared variables and the other screens.

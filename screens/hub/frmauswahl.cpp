@@ -2,6 +2,7 @@
 
 #include "app/assets.h"
 #include "app/pictures.h"
+#include "screens/fang/frmmaus.h"
 #include "screens/start/frmstart.h"
 #include "settings/settingsstore.h"
 
@@ -81,7 +82,8 @@ void FrmAuswahl::Form_Load()
 
 void FrmAuswahl::imgFang_Click(int)
 {
-    // The first game arrives with its own screens; until then the tile only shows it.
+    nav().unload(*this);
+    nav().showModal(program().frmMaus(1));
 }
 
 void FrmAuswahl::imgLaby_Click(int)

@@ -1,0 +1,74 @@
+// Draws a hub tile from the program's own game screen: the screen loaded offscreen with a fixed
+// random seed, framed with a plain title bar as the desktop shows it, scaled to 400 x 300.
+//
+//   zeigerdiplom-tile SCREEN FILE
+#include "app/program.h"
+#include "app/randomsource.h"
+#include "app/startup.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+class SilentMessageBoxes : public MessageBoxes
+{
+public:
+    void show(const QString &, MsgIcon, const QString &) override {}
+};
+
+// 800 x 600 in all for a 12000 x 9000 twip screen: a 3 pixel frame and a title bar.
+QImage withTitleBar(const QImage &client, const QString &title)
+{
+    const int border = 3;
+    const int titleHeight = 22 - border;
+    QImage framed(client.width() + 2 * border, client.height() + titleHeight + 2 * border, QImage::Format_RGB32);
+    framed.fill(QColor(0xC0, 0xC0, 0xC0));
+    QPainter p(&framed);
+    p.fillRect(border, border, framed.width() - 2 * border, titleHeight, QColor(0x00, 0x00, 0x80));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRect(border + 5, border, framed.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+    p.drawImage(border, border + titleHeight, client);
+    return framed;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    configureApplication(app);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: %s SCREEN FILE\n", qPrintable(args.at(0)));
+        return 2;
+    }
+
+    QTemporaryDir config;
+    SettingsStore settings(config.path());
+    SilentMessageBoxes boxes;
+    SeededRandom random(1440);
+    Program program(boxes, settings, random);
+    program.nav().setExitHandler([](int) {});
+
+    Screen *screen = program.screen(args.at(1));
+    if (!screen) {
+        std::fprintf(stderr, "no screen named %s\n", qPrintable(args.at(1)));
+        return 2;
+    }
+    program.nav().show(*screen);
+    QApplication::processEvents();
+    const QImage client = screen->window()->grab().toImage();
+    const QImage tile = withTitleBar(client, screen->caption()).scaled(400, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return tile.save(args.at(2)) ? 0 : 1;
+}
