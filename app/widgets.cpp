@@ -94,7 +94,7 @@ void VbButton::paintEvent(QPaintEvent *event)
     const QColor shadow(128, 128, 128);
     const QColor dark = Qt::black;
     auto edge = [&](const QColor &topLeft, const QColor &bottomRight, int inset) {
-        const QRect e = r.adjusted(inset, inset, -inset - 1, -inset - 1);
+        const QRect e = r.adjusted(inset, inset, -inset, -inset);
         p.setPen(topLeft);
         p.drawLine(e.topLeft(), e.topRight());
         p.drawLine(e.topLeft(), e.bottomLeft());
