@@ -28,6 +28,12 @@ MouseArgs mouseArgs(const QMouseEvent *event, bool heldButtons)
     return args;
 }
 
+// A click is the left button let go over the control it went down on.
+static bool isClick(const QMouseEvent *event, const QWidget *widget)
+{
+    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
+}
+
 // ---------------------------------------------------------------------------------------------
 
 VbButton::VbButton(QWidget *parent)
@@ -159,7 +165,7 @@ void VbLabel::mousePressEvent(QMouseEvent *event)
 void VbLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (isClick(event, this))
         Q_EMIT clicked();
 }
 
@@ -233,7 +239,7 @@ void VbPicture::mousePressEvent(QMouseEvent *event)
 void VbPicture::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (isClick(event, this))
         Q_EMIT clicked();
 }
 
@@ -285,7 +291,7 @@ void VbFrame::mousePressEvent(QMouseEvent *event)
 void VbFrame::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (isClick(event, this))
         Q_EMIT clicked();
 }
 
@@ -355,7 +361,7 @@ void ScreenWindow::mousePressEvent(QMouseEvent *event)
 void ScreenWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (isClick(event, this))
         Q_EMIT clicked();
 }
 

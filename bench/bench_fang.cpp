@@ -1,7 +1,7 @@
 // Measures what the child feels: how long the program takes to show its first screen, what a
 // board set-up costs, what one tick of level 5 costs with the repaint it causes, how many of
 // the nominal 100 ticks a second a running level 5 actually gets, and how much memory it uses.
-#include "app/program.h"
+#include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
 #include "screens/fang/board.h"
@@ -19,12 +19,6 @@
 #include <vector>
 
 namespace {
-
-class SilentMessageBoxes : public MessageBoxes
-{
-public:
-    void show(const QString &, MsgIcon, const QString &) override {}
-};
 
 struct Stats
 {
@@ -64,12 +58,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     configureApplication(app);
 
-    QTemporaryDir config;
-    SettingsStore settings(config.path());
-    SilentMessageBoxes boxes;
     ClockRandom random;
-    Program program(boxes, settings, random);
-    program.nav().setExitHandler([](int) {});
+    OffscreenProgram offscreen(random);
+    Program &program = offscreen.program;
     program.start();
     QApplication::processEvents();
     std::printf("start-up to the name screen shown: %.1f ms\n", double(sinceMain.nsecsElapsed()) / 1e6);

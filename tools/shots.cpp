@@ -1,7 +1,7 @@
 // Loads every screen offscreen and writes, into OUTDIR, a PNG and a JSON layout dump of each.
 //
 //   zeigerdiplom-shots OUTDIR
-#include "app/program.h"
+#include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
 #include "app/widgets.h"
@@ -17,12 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentMessageBoxes : public MessageBoxes
-{
-public:
-    void show(const QString &, MsgIcon, const QString &) override {}
-};
 
 QImage grabClient(Screen &screen)
 {
@@ -40,12 +34,9 @@ int main(int argc, char *argv[])
     configureApplication(app);
     const QStringList args = app.arguments();
 
-    QTemporaryDir config;
-    SettingsStore settings(config.path());
-    SilentMessageBoxes boxes;
     SeededRandom random(1440);
-    Program program(boxes, settings, random);
-    program.nav().setExitHandler([](int) {});
+    OffscreenProgram offscreen(random);
+    Program &program = offscreen.program;
     program.vars().Schueler = QStringLiteral("Anna");
 
     if (args.size() != 2) {

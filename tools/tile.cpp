@@ -2,7 +2,7 @@
 // random seed, framed with a plain title bar as the desktop shows it, scaled to 400 x 300.
 //
 //   zeigerdiplom-tile SCREEN FILE
-#include "app/program.h"
+#include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
 #include "settings/settingsstore.h"
@@ -14,12 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentMessageBoxes : public MessageBoxes
-{
-public:
-    void show(const QString &, MsgIcon, const QString &) override {}
-};
 
 // 800 x 600 in all for a 12000 x 9000 twip screen: a 3 pixel frame and a title bar.
 QImage withTitleBar(const QImage &client, const QString &title)
@@ -54,12 +48,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    QTemporaryDir config;
-    SettingsStore settings(config.path());
-    SilentMessageBoxes boxes;
     SeededRandom random(1440);
-    Program program(boxes, settings, random);
-    program.nav().setExitHandler([](int) {});
+    OffscreenProgram offscreen(random);
+    Program &program = offscreen.program;
 
     Screen *screen = program.screen(args.at(1));
     if (!screen) {

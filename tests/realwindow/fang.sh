@@ -83,14 +83,7 @@ hub_numbers() {
 start_x
 start_program "$program"
 
-start=$(wait_window "Willkommen zum Zeigerdiplom!") || exit 1
-focus "$start"
-xdotool type --delay 30 "Anna"
-xdotool key Return
-instructions=$(wait_window "Spielanleitung") || exit 1
-focus "$instructions"
-xdotool key Return
-hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
+reach_hub "Anna"
 
 # The left tile lies at 840, 2400 and is 4860 x 4800 twips.
 click_twips "$hub" 3270 4800

@@ -6,7 +6,7 @@
 //   probe hub SHOT.png
 //       "points attempts errors" as the hub's score labels show them, read by comparing each
 //       label with the program's own label drawn with every candidate number
-#include "app/program.h"
+#include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
 #include "screens/fang/board.h"
@@ -23,12 +23,6 @@
 #include <vector>
 
 namespace {
-
-class SilentMessageBoxes : public MessageBoxes
-{
-public:
-    void show(const QString &, MsgIcon, const QString &) override {}
-};
 
 bool is(const QImage &shot, int x, int y, QRgb colour)
 {
@@ -110,12 +104,9 @@ long difference(const QImage &a, const QImage &b)
 
 int hub(const QImage &shot)
 {
-    QTemporaryDir config;
-    SettingsStore settings(config.path());
-    SilentMessageBoxes boxes;
     SeededRandom random(1);
-    Program program(boxes, settings, random);
-    program.nav().setExitHandler([](int) {});
+    OffscreenProgram offscreen(random);
+    Program &program = offscreen.program;
     FrmAuswahl &screen = program.frmAuswahl();
     program.nav().show(screen);
     for (const char *name : {"lblPunkte", "lblVersuche", "lblFehler"}) {

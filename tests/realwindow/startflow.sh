@@ -7,18 +7,7 @@ source "$(dirname "$0")/xsession.sh"
 start_x
 start_program "$1"
 
-start=$(wait_window "Willkommen zum Zeigerdiplom!") || exit 1
-[[ $(client_size "$start") == "794x575" ]] || fail "name screen client area is $(client_size "$start")"
-focus "$start"
-xdotool type --delay 30 "Anna"
-xdotool key Return
-
-instructions=$(wait_window "Spielanleitung") || exit 1
-focus "$instructions"
-xdotool key Return
-wait_gone "Spielanleitung"
-
-hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
+reach_hub "Anna"
 [[ $(client_size "$hub") == "794x575" ]] || fail "hub client area is $(client_size "$hub")"
 wait_gone "Willkommen zum Zeigerdiplom!"
 # "Ende" lies at 5280, 7680 and is 1455 x 735 twips.

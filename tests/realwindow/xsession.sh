@@ -92,3 +92,19 @@ wait_exit() {
     done
     fail "the program did not end"
 }
+
+# From the start of the program to the hub: a name, Enter, and "Gelesen" by Enter. Leaves the
+# hub's window id in hub.
+reach_hub() {
+    local start instructions
+    start=$(wait_window "Willkommen zum Zeigerdiplom!") || exit 1
+    [[ $(client_size "$start") == "794x575" ]] || fail "name screen client area is $(client_size "$start")"
+    focus "$start"
+    xdotool type --delay 30 "$1"
+    xdotool key Return
+    instructions=$(wait_window "Spielanleitung") || exit 1
+    focus "$instructions"
+    xdotool key Return
+    wait_gone "Spielanleitung"
+    hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
+}
