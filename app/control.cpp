@@ -237,7 +237,8 @@ void Control::fitToCaption()
     qreal widest = 0;
     for (const QString &line : lines)
         widest = std::max(widest, metrics.horizontalAdvance(line));
-    const qreal tall = metrics.height() + metrics.lineSpacing() * (lines.size() - 1);
+    // A line is as tall as the font's line spacing, leading included, as the designs measure it.
+    const qreal tall = metrics.lineSpacing() * lines.size();
     m_rect.width = Twips::fromPixels(std::ceil(widest));
     m_rect.height = Twips::fromPixels(std::ceil(tall));
     applyGeometry();

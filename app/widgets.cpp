@@ -186,6 +186,7 @@ VbPicture::VbPicture(QWidget *parent)
 void VbPicture::setPicture(const QString &source)
 {
     m_source = source;
+    m_naturalSize = source.isEmpty() ? QSize() : Pictures::naturalSize(source);
     m_cache = {};
     update();
 }
@@ -218,7 +219,7 @@ void VbPicture::paintEvent(QPaintEvent *)
     const int inset = m_border ? 1 : 0;
     const QRect inner = rect().adjusted(inset, inset, -inset, -inset);
     if (!m_source.isEmpty()) {
-        const QSize size = m_stretch ? inner.size() : Pictures::naturalSize(m_source);
+        const QSize size = m_stretch ? inner.size() : m_naturalSize;
         const qreal dpr = devicePixelRatioF();
         if (m_cache.isNull() || m_cache.deviceIndependentSize().toSize() != size
             || !qFuzzyCompare(m_cache.devicePixelRatio(), dpr))

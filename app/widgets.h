@@ -89,6 +89,7 @@ protected:
 
 private:
     QString m_source;
+    QSize m_naturalSize;
     QPixmap m_cache;
     bool m_stretch = false;
     bool m_border = false;
