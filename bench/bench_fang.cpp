@@ -53,8 +53,7 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication app(argc, argv);
     configureApplication(app);
 

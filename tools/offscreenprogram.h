@@ -6,6 +6,13 @@
 
 #include <QTemporaryDir>
 
+// Tools draw offscreen unless told otherwise; call before the application is made.
+inline void preferOffscreenPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 // The whole program for the tools and benchmarks that load its screens offscreen: a settings
 // store of its own that vanishes afterwards, no message box that waits for anyone, and never
 // an end of the program when the last screen goes.

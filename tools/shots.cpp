@@ -28,8 +28,7 @@ QImage grabClient(Screen &screen)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication app(argc, argv);
     configureApplication(app);
     const QStringList args = app.arguments();

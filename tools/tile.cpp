@@ -38,8 +38,7 @@ QImage withTitleBar(const QImage &client, const QString &title)
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    preferOffscreenPlatform();
     QApplication app(argc, argv);
     configureApplication(app);
     const QStringList args = app.arguments();

@@ -76,6 +76,14 @@ check_columns() {
         }' >/dev/null || fail "two buttons share a column"
 }
 
+# Waits for "Glückwunsch" and leaves it by a key: Return for "Weiter", Escape for "Ende".
+leave_winner() {
+    local winner
+    winner=$(wait_window "Glückwunsch") || exit 1
+    focus "$winner"
+    xdotool key "$1"
+}
+
 hub_numbers() {
     shot "$1" && "$probe" hub "$session_dir/shot.png"
 }
@@ -97,9 +105,7 @@ for k in 1 2 3 4 5; do press "$level" "$Blue" "$k"; done
 wrong_press "$level" "$Blue" 9
 for k in 6 7 8 9 10; do press "$level" "$Blue" "$k"; done
 
-winner=$(wait_window "Glückwunsch") || exit 1
-focus "$winner"
-xdotool key Escape
+leave_winner Escape
 hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
 sleep 0.3
 numbers=$(hub_numbers "$hub")
@@ -110,9 +116,7 @@ click_twips "$hub" 3270 4800
 level=$(wait_window "Übung1") || exit 1
 sleep 0.3
 for k in $(seq 10); do press "$level" "$Blue" "$k"; done
-winner=$(wait_window "Glückwunsch") || exit 1
-focus "$winner"
-xdotool key Return
+leave_winner Return
 
 level=$(wait_window "Übung2") || exit 1
 sleep 0.3
@@ -123,9 +127,7 @@ after=$(scattered "$level" "$Green" | sort -n)
 [[ "$before" != "$after" ]] || fail "the buttons of level 2 do not move"
 for k in $(seq 10); do press "$level" "$Green" "$k"; done
 
-winner=$(wait_window "Glückwunsch") || exit 1
-focus "$winner"
-xdotool key Escape
+leave_winner Escape
 hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
 sleep 0.3
 read -r points attempts errors <<<"$(hub_numbers "$hub")"
