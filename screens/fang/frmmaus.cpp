@@ -103,11 +103,9 @@ void FrmMaus::cmd1_MouseDown(int Index, int, int, float, float)
     if (tag().toInt() != Index - 1)
         return;
 
-    float x = 0;
-    for (int m = 1; m < Index; ++m)
-        x += m_level.rowGap + cmd1(m).width();
+    // The buttons' widths never change, so the row position is the board's own.
     Control &button = cmd1(Index);
-    button.setLeft(x + 45);
+    button.setLeft(Board::rowLeft(Index, m_level.rowGap));
     // The row's top edge is the same for every button, so the smaller ones hang from it.
     button.setTop(scaleHeight() - cmd1(1).height());
     button.setEnabled(false);
