@@ -10,4 +10,7 @@ inline const QString Smiley = QStringLiteral(":/assets/smiley.svg");
 inline const QString LabyTile = QStringLiteral(":/assets/tile-laby.svg");
 // Made at build time from the real first level of "Voze ziv Urared".
 inline const QString FangTile = QStringLiteral(":/tiles/tile-fang.png");
+// The certificate's picture, drawn at build time from its SVG source; the same file lies
+// beside the program, where a school may replace it.
+inline const QString Urkunde = QStringLiteral(":/urkunde/Urkunde.bmp");
 } // namespace Assets

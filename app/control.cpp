@@ -109,8 +109,12 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
     }
     case ControlKind::TextBox: {
         auto *edit = new QLineEdit(container);
-        if (!spec.style.passwordChar.isNull())
+        if (!spec.style.passwordChar.isNull()) {
             edit->setEchoMode(QLineEdit::Password);
+            // The style would draw its own dots; the design names the character to show.
+            edit->setStyleSheet(QStringLiteral("lineedit-password-character: %1")
+                                    .arg(int(spec.style.passwordChar.unicode())));
+        }
         widget = edit;
         break;
     }
@@ -132,6 +136,8 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
         m_timer = new QTimer(window);
         m_timer->setTimerType(Qt::PreciseTimer);
         applyTimer();
+        return;
+    case ControlKind::CommonDialog:
         return;
     }
 
@@ -315,6 +321,7 @@ void Control::applyColors()
         return;
     case ControlKind::Image:
     case ControlKind::Timer:
+    case ControlKind::CommonDialog:
         return;
     }
     m_widget->setPalette(palette);

@@ -74,6 +74,10 @@ public:
     int interval() const { return m_interval; }
     void setInterval(int ms);
 
+    // The options a common dialog opens its dialogs with.
+    int flags() const { return m_flags; }
+    void setFlags(int flags) { m_flags = flags; }
+
     QWidget *widget() const { return m_widget; }
     QTimer *timer() const { return m_timer; }
     bool isWindowed() const;
@@ -107,6 +111,7 @@ private:
     bool m_tabStop = true;
     int m_lineWidth = 1;
     int m_interval = 0;
+    int m_flags = 0;
     QString m_toolTip;
     QPointer<QWidget> m_widget;
     QPointer<QTimer> m_timer;

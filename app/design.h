@@ -11,7 +11,8 @@
 // A screen's design layout is data: one row per control, read like the layout tables of the
 // program's design documents (name, kind, index, caption, Left, Top, Width, Height, style).
 
-enum class ControlKind { Button, Label, TextBox, Image, PictureBox, Line, Timer, Frame };
+// A CommonDialog has no widget: it keeps the settings of the font and printer dialogs it opens.
+enum class ControlKind { Button, Label, TextBox, Image, PictureBox, Line, Timer, Frame, CommonDialog };
 
 enum class Align { Left, Right, Center };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commondialog.h"
 #include "navigator.h"
 #include "screen.h"
 #include "variablen.h"
@@ -15,6 +16,9 @@ class FrmBedienung;
 class FrmAuswahl;
 class FrmMaus;
 class FrmWinner;
+class FrmUrkunde;
+class FrmPasswort;
+class FrmChangePW;
 
 // The whole program: its screens, the shared variables and the services the screens use.
 // Everything a screen needs from outside arrives through here, so a test can build a program
@@ -30,12 +34,22 @@ public:
     SettingsStore &settings() { return m_settings; }
     RandomSource &random() { return m_random; }
 
+    // The font and printer dialogs; the real ones unless a test brings its own.
+    Dialogs &dialogs() { return *m_dialogs; }
+    void setDialogs(Dialogs &dialogs) { m_dialogs = &dialogs; }
+    // The folder that holds the program, where the files that lie beside it are read from.
+    QString programDirectory() const;
+    void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
+
     FrmStart &frmStart() { return *m_frmStart; }
     FrmBedienung &frmBedienung() { return *m_frmBedienung; }
     FrmAuswahl &frmAuswahl() { return *m_frmAuswahl; }
     // Level 1 to 5 of "Voze ziv Urared".
     FrmMaus &frmMaus(int level) { return *m_frmMaus.at(size_t(level - 1)); }
     FrmWinner &frmWinner() { return *m_frmWinner; }
+    FrmUrkunde &frmUrkunde() { return *m_frmUrkunde; }
+    FrmPasswort &frmPasswort() { return *m_frmPasswort; }
+    FrmChangePW &frmChangePW() { return *m_frmChangePW; }
 
     // Looks a screen up by its name, for tools that walk every screen.
     Screen *screen(const QString &name) const;
@@ -54,6 +68,12 @@ private:
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;
     std::vector<std::unique_ptr<FrmMaus>> m_frmMaus;
     std::unique_ptr<FrmWinner> m_frmWinner;
+    std::unique_ptr<FrmUrkunde> m_frmUrkunde;
+    std::unique_ptr<FrmPasswort> m_frmPasswort;
+    std::unique_ptr<FrmChangePW> m_frmChangePW;
+    Dialogs m_realDialogs;
+    Dialogs *m_dialogs = &m_realDialogs;
+    QString m_programDirectory;
 };
 
 // A screen of this program: it reaches the shared variables and the other screens.

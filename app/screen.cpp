@@ -89,6 +89,15 @@ void Screen::setMousePointer(const Pointer &pointer)
         m_window->setCursor(Pictures::cursor(pointer));
 }
 
+bool Screen::setPicture(const QString &source)
+{
+    const QSize size = source.isEmpty() ? QSize() : Pictures::naturalSize(source);
+    const QPixmap picture = size.isValid() ? Pictures::render(source, size) : QPixmap();
+    if (m_window)
+        m_window->setBackPicture(picture);
+    return source.isEmpty() || !picture.isNull();
+}
+
 Control *Screen::findControl(const QString &name, int index) const
 {
     for (const auto &control : m_controls) {

@@ -57,6 +57,9 @@ public:
     VbColor backColor() const { return m_backColor; }
     void setBackColor(VbColor color);
     void setMousePointer(const Pointer &pointer);
+    // The screen's picture, drawn at its own size from the client area's top-left corner under
+    // every control. Returns false, leaving no picture, when the source cannot be read.
+    bool setPicture(const QString &source);
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 

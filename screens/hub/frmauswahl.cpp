@@ -4,6 +4,7 @@
 #include "app/pictures.h"
 #include "screens/fang/frmmaus.h"
 #include "screens/start/frmstart.h"
+#include "screens/urkunde/frmurkunde.h"
 #include "settings/settingsstore.h"
 
 using enum ControlKind;
@@ -93,7 +94,8 @@ void FrmAuswahl::imgLaby_Click(int)
 
 void FrmAuswahl::cmdUrkunde_Click()
 {
-    // The certificate arrives with its own screen; until then the button does nothing.
+    // The hub stays loaded under the certificate and is active again when it closes.
+    nav().showModal(program().frmUrkunde());
 }
 
 void FrmAuswahl::cmdEnde_Click()
