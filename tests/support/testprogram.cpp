@@ -3,6 +3,7 @@
 #include "app/widgets.h"
 
 #include <QPointer>
+#include <QPrinter>
 
 void RecordingMessageBoxes::show(const QString &text, MsgIcon icon, const QString &title)
 {
@@ -16,6 +17,30 @@ TestProgram::TestProgram(RandomSource *random)
     , program(boxes, settings, random ? *random : m_seeded)
 {
     program.nav().setExitHandler([this](int status) { exits.append(status); });
+    program.setDialogs(dialogs);
+    program.setProgramDirectory(m_programDir.path());
+}
+
+bool ScriptedDialogs::chooseFont(FontChoice &choice, int flags, QWidget *)
+{
+    fontOpenedWith.append(choice);
+    fontFlags.append(flags);
+    if (!fontAnswer)
+        return false;
+    choice = *fontAnswer;
+    return true;
+}
+
+bool ScriptedDialogs::choosePrinter(QPrinter &printer, QWidget *)
+{
+    ++printerDialogs;
+    if (whilePrinterDialogOpen)
+        whilePrinterDialogOpen();
+    if (pdfFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfFile);
+    return true;
 }
 
 namespace Drive {

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 // Message boxes that return at once and remember what they showed. whileOpen runs as if from
 // inside the box's own loop, for tests of what may happen while one is open.
@@ -32,6 +33,23 @@ public:
     std::function<void()> whileOpen;
 };
 
+// Font and printer dialogs that answer at once with what the test put in. They remember what
+// they were opened with; the printer dialog points the print into a PDF file.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    bool chooseFont(FontChoice &choice, int flags, QWidget *parent) override;
+    bool choosePrinter(QPrinter &printer, QWidget *parent) override;
+
+    // Nothing set: the dialog is cancelled.
+    std::optional<FontChoice> fontAnswer;
+    QString pdfFile;
+    QList<FontChoice> fontOpenedWith;
+    QList<int> fontFlags;
+    int printerDialogs = 0;
+    std::function<void()> whilePrinterDialogOpen;
+};
+
 // A whole program with a settings store in a temporary folder, recorded message boxes, a
 // seeded random source unless the test brings its own, and the end of the program recorded
 // instead of leaving the event loop.
@@ -41,15 +59,19 @@ public:
     explicit TestProgram(RandomSource *random = nullptr);
 
     QString configRoot() const { return m_configDir.path(); }
+    // The program's own folder, empty until a test puts files there.
+    QString programDir() const { return m_programDir.path(); }
     QList<int> exits;
 
 private:
     QTemporaryDir m_configDir;
+    QTemporaryDir m_programDir;
     SeededRandom m_seeded{20261210};
 
 public:
     SettingsStore settings;
     RecordingMessageBoxes boxes;
+    ScriptedDialogs dialogs;
     Program program;
 
     Navigator &nav() { return program.nav(); }
