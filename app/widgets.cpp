@@ -82,6 +82,9 @@ void VbButton::mouseMoveEvent(QMouseEvent *event)
     Q_EMIT mouseMoved(mouseArgs(event, true));
     if (self && isVisible())
         QPushButton::mouseMoveEvent(event);
+    // A button pressed on keeps every movement until it is let go, also off its own area;
+    // none of them reaches the window underneath.
+    event->accept();
 }
 
 void VbButton::paintEvent(QPaintEvent *event)
