@@ -159,7 +159,7 @@ void FontDialog::fillFaces(int flags)
     if (!(flags & (CommonDialogs::ScreenFonts | CommonDialogs::PrinterFonts)))
         return;
     QStringList faces = QFontDatabase::families();
-    for (const QString &name : QFont::substitutions())
+    for (const QString &name : substitutedFaces())
         if (!faces.contains(name))
             faces.append(name);
     faces.sort(Qt::CaseInsensitive);

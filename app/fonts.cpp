@@ -8,6 +8,11 @@ void installFontSubstitutions()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
+QStringList substitutedFaces()
+{
+    return {QStringLiteral("Arial"), QStringLiteral("MS Sans Serif"), QStringLiteral("Times New Roman")};
+}
+
 QFont toQFont(const FontSpec &spec)
 {
     QFont font(spec.face);
