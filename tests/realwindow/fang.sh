@@ -12,13 +12,6 @@ Green=00ff00
 # Scattered buttons end above 7161 twips; the finished row starts at 7170.
 Scattered=470
 
-# A screenshot of the window, while it is still on screen (import waits for ever on a window
-# that has just been closed).
-shot() {
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 1
-    timeout 5 import -window "$1" "$session_dir/shot.png" 2>/dev/null
-}
-
 # Prints "index x y" for every scattered button of the face colour.
 scattered() {
     shot "$1" && "$probe" buttons "$session_dir/shot.png" "$2" "$Scattered"

@@ -108,3 +108,10 @@ reach_hub() {
     wait_gone "Spielanleitung"
     hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
 }
+
+# A screenshot of the window, while it is still on screen (import waits for ever on a window
+# that has just been closed).
+shot() {
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 1
+    timeout 5 import -window "$1" "$session_dir/shot.png" 2>/dev/null
+}
