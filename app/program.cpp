@@ -3,9 +3,12 @@
 #include "screens/fang/frmmaus.h"
 #include "screens/fang/frmwinner.h"
 #include "screens/hub/frmauswahl.h"
+#include "screens/laby/frmlaby.h"
 #include "screens/start/frmbedienung.h"
 #include "screens/start/frmstart.h"
 #include "settings/settingsstore.h"
+
+#include <QCoreApplication>
 
 Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSource &random)
     : m_navigator(messageBoxes)
@@ -15,6 +18,8 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
     , m_frmBedienung(std::make_unique<FrmBedienung>(*this))
     , m_frmAuswahl(std::make_unique<FrmAuswahl>(*this))
     , m_frmWinner(std::make_unique<FrmWinner>(*this))
+    , m_frmLaby(std::make_unique<FrmLaby>(*this))
+    , m_appPath(QCoreApplication::applicationDirPath())
 {
     for (const LevelRule &level : fangLevels())
         m_frmMaus.push_back(std::make_unique<FrmMaus>(*this, level));
@@ -34,6 +39,7 @@ std::vector<Screen *> Program::screens() const
     for (const auto &level : m_frmMaus)
         all.push_back(level.get());
     all.push_back(m_frmWinner.get());
+    all.push_back(m_frmLaby.get());
     return all;
 }
 

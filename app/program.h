@@ -15,6 +15,7 @@ class FrmBedienung;
 class FrmAuswahl;
 class FrmMaus;
 class FrmWinner;
+class FrmLaby;
 
 // The whole program: its screens, the shared variables and the services the screens use.
 // Everything a screen needs from outside arrives through here, so a test can build a program
@@ -36,6 +37,12 @@ public:
     // Level 1 to 5 of "Voze ziv Urared".
     FrmMaus &frmMaus(int level) { return *m_frmMaus.at(size_t(level - 1)); }
     FrmWinner &frmWinner() { return *m_frmWinner; }
+    FrmLaby &frmLaby() { return *m_frmLaby; }
+
+    // The program's directory, where the files that lie beside the program are read from.
+    // Tests point it at a folder of their own.
+    QString appPath() const { return m_appPath; }
+    void setAppPath(const QString &directory) { m_appPath = directory; }
 
     // Looks a screen up by its name, for tools that walk every screen.
     Screen *screen(const QString &name) const;
@@ -54,6 +61,8 @@ private:
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;
     std::vector<std::unique_ptr<FrmMaus>> m_frmMaus;
     std::unique_ptr<FrmWinner> m_frmWinner;
+    std::unique_ptr<FrmLaby> m_frmLaby;
+    QString m_appPath;
 };
 
 // A screen of this program: it reaches the shared variables and the other screens.

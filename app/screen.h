@@ -57,6 +57,7 @@ public:
     VbColor backColor() const { return m_backColor; }
     void setBackColor(VbColor color);
     void setMousePointer(const Pointer &pointer);
+    const Pointer &mousePointer() const { return m_pointer; }
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 
@@ -98,6 +99,7 @@ private:
     QString m_name;
     QString m_caption;
     VbColor m_backColor = VbColors::ButtonFace;
+    Pointer m_pointer;
     float m_clientWidth = 0;
     float m_clientHeight = 0;
     QString m_tag;

@@ -296,6 +296,11 @@ void VbFrame::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
+void VbFrame::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+}
+
 // ---------------------------------------------------------------------------------------------
 
 ScreenWindow::ScreenWindow(Qt::WindowFlags flags)

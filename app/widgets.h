@@ -122,10 +122,12 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void mouseMoved(const MouseArgs &args);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 };
 
 // The top-level window of a screen. Enter presses the focused button or else the Default
