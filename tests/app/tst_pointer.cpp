@@ -44,6 +44,7 @@ private Q_SLOTS:
     void movementGoesToTheControlBeneath();
     void controlWithoutHandlerKeepsItsMovements();
     void pressedControlKeepsThePointerUntilReleased();
+    void holdOutlastsAModalWindow();
     void pictureBoxSizesItselfToItsPictureAndBorder();
     void buttonLeavesItsMaskColourOut();
     void pictureFilesAreReadWhenLoaded_data();
@@ -149,6 +150,27 @@ void TestPointer::pressedControlKeepsThePointerUntilReleased()
     Drive::pointerMove(form, {4500, 600});
     QCOMPARE(m_moves, (QStringList{"lblText 0 300 300", "lblText 1 2400 300", "lblText 1 2400 3300", "lblText 1 -2250 -600",
                                    "picBild 0 600 300"}));
+}
+
+void TestPointer::holdOutlastsAModalWindow()
+{
+    ModelScreen &form = open();
+    Drive::pointerMove(form, {2400, 600});
+    Drive::pointerPress(form, {2400, 600});
+    // A message box comes and goes while the button stays held.
+    {
+        QWidget box;
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        Drive::pointerMove(form, {4500, 600}, Qt::LeftButton);
+    }
+    Drive::pointerMove(form, {4530, 600}, Qt::LeftButton);
+    Drive::pointerMove(form, {4500, 3600}, Qt::LeftButton);
+    Drive::pointerRelease(form, {4500, 3600});
+    Drive::pointerMove(form, {4500, 660});
+    QCOMPARE(m_moves, (QStringList{"lblText 0 300 300", "lblText 1 2430 300", "lblText 1 2400 3300",
+                                   "picBild 0 600 360"}));
 }
 
 void TestPointer::pictureBoxSizesItselfToItsPictureAndBorder()
