@@ -92,7 +92,8 @@ wait_gone "Zeigerdiplom"
 xdotool mouseup 1
 
 # Start again and go along the corridors to the goal.
-walk "$laby" 1807,3400 1807,1000 700,1000
+# (click_twips waits for the pointer to move, so the walk stops short of the click.)
+walk "$laby" 1807,3400 1807,1000 760,1000
 click_twips "$laby" 700 1000
 walk "$laby" 700,1000 1807,1000 1807,5047 3967,5047 3967,3607 6127,3607 6127,847 8287,847 \
     8287,3487 10447,3487 10447,4447 11100,4447
