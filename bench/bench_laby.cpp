@@ -1,6 +1,7 @@
 // Measures what the child feels in the labyrinth: what one pointer movement costs from the
 // platform's event to the handler's return, and what a wall contact costs with the sad face's
 // twenty enlargement steps and the repaint they cause. Both must stay well inside one frame.
+#include "bench/stats.h"
 #include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
@@ -22,24 +23,6 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, con
 QT_END_NAMESPACE
 
 namespace {
-
-struct Stats
-{
-    double mean;
-    double median;
-    double p99;
-    double max;
-};
-
-Stats stats(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    return {sum / double(samples.size()), samples[samples.size() / 2], samples[samples.size() * 99 / 100],
-            samples.back()};
-}
 
 void print(const char *what, const Stats &s)
 {
@@ -72,33 +55,24 @@ int main(int argc, char *argv[])
     program.nav().show(laby);
     QApplication::processEvents();
 
+    // Many movements, each timed from the platform's event to the handler's return.
+    auto movements = [&laby](const char *what, int xSpan) {
+        std::vector<double> samples;
+        for (int i = 0; i < 20000; ++i) {
+            const QPointF at(100 + (i * 7) % xSpan, 40 + (i * 13) % 480);
+            QElapsedTimer clock;
+            clock.start();
+            move(laby, at);
+            samples.push_back(double(clock.nsecsElapsed()) / 1e3);
+        }
+        print(what, stats(samples));
+    };
     // Up and down corridor 1 and across divider 1 and corridor 2, with no attempt running, so
     // that every movement reaches a handler and none changes the screen.
-    {
-        std::vector<double> samples;
-        for (int i = 0; i < 20000; ++i) {
-            const QPointF at(100 + (i * 7) % 180, 40 + (i * 13) % 480);
-            QElapsedTimer clock;
-            clock.start();
-            move(laby, at);
-            samples.push_back(double(clock.nsecsElapsed()) / 1e3);
-        }
-        print("pointer movement over the maze, event to handler return", stats(samples));
-    }
-
+    movements("pointer movement over the maze, event to handler return", 180);
     // The same during an attempt, along the corridor only.
     laby.cmdStart_Click();
-    {
-        std::vector<double> samples;
-        for (int i = 0; i < 20000; ++i) {
-            const QPointF at(100 + (i * 7) % 44, 40 + (i * 13) % 480);
-            QElapsedTimer clock;
-            clock.start();
-            move(laby, at);
-            samples.push_back(double(clock.nsecsElapsed()) / 1e3);
-        }
-        print("pointer movement in a corridor during an attempt", stats(samples));
-    }
+    movements("pointer movement in a corridor during an attempt", 44);
 
     // A wall contact: the movement onto divider 1, the face grown in twenty steps, and the
     // window painted with it.
