@@ -21,6 +21,16 @@ pixel() {
         | grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
 }
 
+# Waits up to five seconds for a pixel of the window to take a colour; leaves the screenshot.
+wait_pixel() {
+    local win=$1 x=$2 y=$3 colour=$4
+    for _ in $(seq 50); do
+        shot "$win" && [[ $(pixel "$x" "$y") == "$colour" ]] && return 0
+        sleep 0.1
+    done
+    fail "$5: pixel $x,$y is $(pixel "$x" "$y"), expected $colour"
+}
+
 expect_pixel() {
     local got
     got=$(pixel "$1" "$2")
@@ -52,9 +62,7 @@ start_program "$program"
 reach_hub "Lea"
 
 # The right tile is drawn from the real labyrinth: corridor 1 white, divider 1 black.
-sleep 0.3
-shot "$hub" || fail "no screenshot of the hub"
-expect_pixel 467 331 FFFFFF "corridor 1 in the tile"
+wait_pixel "$hub" 467 331 FFFFFF "corridor 1 in the tile"
 expect_pixel 495 331 000000 "divider 1 in the tile"
 
 # The right tile lies at 6240, 2400 and is 4905 x 4785 twips.
@@ -70,9 +78,7 @@ Black=000000
 # Start, into corridor 1 and right on into divider 1.
 click_twips "$laby" 700 1000
 walk "$laby" 700,1000 1807,1000 2400,1000
-sleep 0.3
-shot "$laby" || fail "no screenshot after the wall"
-expect_pixel 311 191 "$Yellow" "sad face"
+wait_pixel "$laby" 311 191 "$Yellow" "sad face"
 # 232 twips are 15 pixels: the face still covers its 13th column.
 expect_pixel 316 191 "$Yellow" "sad face's width"
 
@@ -95,19 +101,19 @@ xdotool mouseup 1
 # (click_twips waits for the pointer to move, so the walk stops short of the click.)
 walk "$laby" 1807,3400 1807,1000 760,1000
 click_twips "$laby" 700 1000
+wait_pixel "$laby" 311 191 "$Black" "sad face hidden by the start"
 walk "$laby" 700,1000 1807,1000 1807,5047 3967,5047 3967,3607 6127,3607 6127,847 8287,847 \
     8287,3487 10447,3487 10447,4447 11100,4447
-sleep 0.3
-shot "$laby" || fail "no screenshot after the goal"
-expect_pixel 310 190 "$Yellow" "smiling face"
+wait_pixel "$laby" 310 190 "$Yellow" "smiling face"
 # 182 twips are 12 pixels: the 13th column is the wall again.
 expect_pixel 316 191 "$Black" "smiling face's width"
 
 click_twips "$laby" 11300 4480
 wait_gone "Das Labyrinth"
 hub=$(wait_window "$Hub") || exit 1
-sleep 0.3
-shot "$hub" || fail "no screenshot of the hub"
-numbers=$("$probe" hub "$session_dir/shot.png")
+for _ in $(seq 50); do
+    shot "$hub" && numbers=$("$probe" hub "$session_dir/shot.png") && [[ "$numbers" == "50 2 1 " ]] && break
+    sleep 0.1
+done
 [[ "$numbers" == "50 2 1 " ]] || fail "hub shows '$numbers', expected 50 2 1"
 echo "1 passed, 0 failed"
