@@ -4,10 +4,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QWindow>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QWindow>
 
 MouseArgs mouseArgs(const QMouseEvent *event, bool heldButtons)
 {
