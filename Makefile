@@ -29,6 +29,7 @@ shots: build
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-urkunde
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-laby
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -7,10 +7,14 @@ namespace Assets {
 inline const QString MouseIcon = QStringLiteral(":/assets/mouse.svg");
 inline const QString HubMouseIcon = QStringLiteral(":/assets/mouse-hub.svg");
 inline const QString Smiley = QStringLiteral(":/assets/smiley.svg");
-inline const QString LabyTile = QStringLiteral(":/assets/tile-laby.svg");
+inline const QString Frown = QStringLiteral(":/assets/frown.svg");
+inline const QString StartPicture = QStringLiteral(":/assets/start.svg");
+inline const QString GoalPicture = QStringLiteral(":/assets/ziel.svg");
 // Made at build time from the real first level of "Voze ziv Urared".
 inline const QString FangTile = QStringLiteral(":/tiles/tile-fang.png");
 // The certificate's picture, drawn at build time from its SVG source; the same file lies
 // beside the program, where a school may replace it.
 inline const QString Urkunde = QStringLiteral(":/urkunde/Urkunde.bmp");
+// Made at build time from the real labyrinth.
+inline const QString LabyTile = QStringLiteral(":/tiles/tile-laby.png");
 } // namespace Assets

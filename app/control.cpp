@@ -51,6 +51,7 @@ Control::Control(const ControlSpec &spec, QWidget *container, ScreenWindow *wind
     , m_autoSize(spec.style.autoSize)
     , m_graphical(spec.style.graphical)
     , m_stretch(spec.style.stretch)
+    , m_maskColor(spec.style.maskColor)
     , m_font(spec.style.font.value_or(FontSpec{}))
     , m_picture(spec.style.picture)
     , m_tabIndex(spec.style.tabIndex)
@@ -143,6 +144,9 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
 
     m_widget = widget;
     widget->setObjectName(m_name);
+    // A movement over a control belongs to that control, never to its container, also where
+    // the control has no handler for it.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     if (m_index != NoIndex)
         widget->setProperty("Index", m_index);
     if (!m_toolTip.isEmpty())
@@ -349,7 +353,10 @@ void Control::setPicture(const QString &source)
         if ((m_kind == ControlKind::Image && !m_stretch) || (m_kind == ControlKind::PictureBox && m_autoSize))
             fitToPicture();
     } else if (auto *button = qobject_cast<VbButton *>(m_widget.data())) {
-        button->setPicture(source.isEmpty() ? QPixmap() : Pictures::render(source, Pictures::naturalSize(source)));
+        QPixmap pixmap = source.isEmpty() ? QPixmap() : Pictures::render(source, Pictures::naturalSize(source));
+        if (m_maskColor && !pixmap.isNull())
+            pixmap.setMask(pixmap.createMaskFromColor(toQColor(*m_maskColor), Qt::MaskInColor));
+        button->setPicture(pixmap);
     }
 }
 

@@ -105,6 +105,7 @@ private:
     bool m_autoSize = false;
     bool m_graphical = false;
     bool m_stretch = false;
+    std::optional<VbColor> m_maskColor;
     FontSpec m_font;
     QString m_picture;
     int m_tabIndex = -1;

@@ -70,6 +70,8 @@ struct Style
     bool tabStop = true;
     int tabIndex = -1;
     QString picture = {};
+    // A graphical button leaves the pixels of this colour out of its picture.
+    std::optional<VbColor> maskColor = {};
     bool stretch = false;
     bool border = false;
     int lineWidth = 1;
@@ -94,6 +96,7 @@ struct Style
     Style noTabStop() const { auto s = *this; s.tabStop = false; return s; }
     Style tab(int index) const { auto s = *this; s.tabIndex = index; return s; }
     Style pic(const QString &p) const { auto s = *this; s.picture = p; return s; }
+    Style mask(VbColor c) const { auto s = *this; s.maskColor = c; return s; }
     Style stretched() const { auto s = *this; s.stretch = true; return s; }
     Style bordered() const { auto s = *this; s.border = true; return s; }
     Style width(int pixels) const { auto s = *this; s.lineWidth = pixels; return s; }

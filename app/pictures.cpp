@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "errors.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -15,6 +17,16 @@ static bool isSvg(const QString &source)
 bool isAvailable(const QString &source)
 {
     return !source.isEmpty() && QFile::exists(source);
+}
+
+QString loadFile(const QString &path)
+{
+    if (!QFile::exists(path))
+        throw RuntimeError(QStringLiteral("Datei nicht gefunden: %1").arg(path));
+    QImageReader reader(path);
+    if (reader.read().isNull())
+        throw RuntimeError(QStringLiteral("Ungültiges Bild: %1").arg(path));
+    return path;
 }
 
 QSize naturalSize(const QString &source)

@@ -12,6 +12,9 @@
 namespace Pictures {
 
 bool isAvailable(const QString &source);
+// Reads a picture file now, as the program's LoadPicture does; a missing file or one that holds
+// no picture raises a RuntimeError. Returns the source to show it by.
+QString loadFile(const QString &path);
 QSize naturalSize(const QString &source);
 QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio = 1.0);
 QIcon windowIcon(const QString &source);

@@ -3,6 +3,7 @@
 #include "screens/fang/frmmaus.h"
 #include "screens/fang/frmwinner.h"
 #include "screens/hub/frmauswahl.h"
+#include "screens/laby/frmlaby.h"
 #include "screens/start/frmbedienung.h"
 #include "screens/start/frmstart.h"
 #include "screens/urkunde/frmchangepw.h"
@@ -20,9 +21,11 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
     , m_frmBedienung(std::make_unique<FrmBedienung>(*this))
     , m_frmAuswahl(std::make_unique<FrmAuswahl>(*this))
     , m_frmWinner(std::make_unique<FrmWinner>(*this))
+    , m_frmLaby(std::make_unique<FrmLaby>(*this))
     , m_frmUrkunde(std::make_unique<FrmUrkunde>(*this))
     , m_frmPasswort(std::make_unique<FrmPasswort>(*this))
     , m_frmChangePW(std::make_unique<FrmChangePW>(*this))
+    , m_appPath(QCoreApplication::applicationDirPath())
 {
     for (const LevelRule &level : fangLevels())
         m_frmMaus.push_back(std::make_unique<FrmMaus>(*this, level));
@@ -42,16 +45,13 @@ std::vector<Screen *> Program::screens() const
     for (const auto &level : m_frmMaus)
         all.push_back(level.get());
     all.push_back(m_frmWinner.get());
+    all.push_back(m_frmLaby.get());
     all.push_back(m_frmUrkunde.get());
     all.push_back(m_frmPasswort.get());
     all.push_back(m_frmChangePW.get());
     return all;
 }
 
-QString Program::programDirectory() const
-{
-    return m_programDirectory.isEmpty() ? QCoreApplication::applicationDirPath() : m_programDirectory;
-}
 
 Screen *Program::screen(const QString &name) const
 {

@@ -16,6 +16,7 @@ class FrmBedienung;
 class FrmAuswahl;
 class FrmMaus;
 class FrmWinner;
+class FrmLaby;
 class FrmUrkunde;
 class FrmPasswort;
 class FrmChangePW;
@@ -37,9 +38,6 @@ public:
     // The font and printer dialogs; the real ones unless a test brings its own.
     Dialogs &dialogs() { return *m_dialogs; }
     void setDialogs(Dialogs &dialogs) { m_dialogs = &dialogs; }
-    // The folder that holds the program, where the files that lie beside it are read from.
-    QString programDirectory() const;
-    void setProgramDirectory(const QString &directory) { m_programDirectory = directory; }
 
     FrmStart &frmStart() { return *m_frmStart; }
     FrmBedienung &frmBedienung() { return *m_frmBedienung; }
@@ -47,9 +45,15 @@ public:
     // Level 1 to 5 of "Voze ziv Urared".
     FrmMaus &frmMaus(int level) { return *m_frmMaus.at(size_t(level - 1)); }
     FrmWinner &frmWinner() { return *m_frmWinner; }
+    FrmLaby &frmLaby() { return *m_frmLaby; }
     FrmUrkunde &frmUrkunde() { return *m_frmUrkunde; }
     FrmPasswort &frmPasswort() { return *m_frmPasswort; }
     FrmChangePW &frmChangePW() { return *m_frmChangePW; }
+
+    // The program's directory, where the files that lie beside the program are read from.
+    // Tests point it at a folder of their own.
+    QString appPath() const { return m_appPath; }
+    void setAppPath(const QString &directory) { m_appPath = directory; }
 
     // Looks a screen up by its name, for tools that walk every screen.
     Screen *screen(const QString &name) const;
@@ -68,12 +72,13 @@ private:
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;
     std::vector<std::unique_ptr<FrmMaus>> m_frmMaus;
     std::unique_ptr<FrmWinner> m_frmWinner;
+    std::unique_ptr<FrmLaby> m_frmLaby;
     std::unique_ptr<FrmUrkunde> m_frmUrkunde;
     std::unique_ptr<FrmPasswort> m_frmPasswort;
     std::unique_ptr<FrmChangePW> m_frmChangePW;
+    QString m_appPath;
     Dialogs m_realDialogs;
     Dialogs *m_dialogs = &m_realDialogs;
-    QString m_programDirectory;
 };
 
 // A screen of this program: it reaches the shared variables and the other screens.

@@ -81,6 +81,7 @@ void Screen::setBackColor(VbColor color)
 
 void Screen::setMousePointer(const Pointer &pointer)
 {
+    m_pointer = pointer;
     if (!m_window)
         return;
     if (pointer.kind == Pointer::Default)
@@ -163,13 +164,17 @@ void Screen::on(const QString &control, Event event, std::function<void(const Ev
                 connect(b, &VbButton::mouseDown, this, mouse);
             break;
         case Event::MouseMove:
+            // Movements are reported with no button held too.
+            if (w)
+                w->setMouseTracking(true);
             if (auto *b = qobject_cast<VbButton *>(w))
                 connect(b, &VbButton::mouseMoved, this, mouse);
-            else if (auto *l = qobject_cast<VbLabel *>(w)) {
-                l->setMouseTracking(true);
+            else if (auto *l = qobject_cast<VbLabel *>(w))
                 connect(l, &VbLabel::mouseMoved, this, mouse);
-            } else if (auto *p = qobject_cast<VbPicture *>(w))
+            else if (auto *p = qobject_cast<VbPicture *>(w))
                 connect(p, &VbPicture::mouseMoved, this, mouse);
+            else if (auto *f = qobject_cast<VbFrame *>(w))
+                connect(f, &VbFrame::mouseMoved, this, mouse);
             break;
         case Event::Timer:
             if (QTimer *t = c->timer())

@@ -60,6 +60,7 @@ public:
     // The screen's picture, drawn at its own size from the client area's top-left corner under
     // every control. Returns false, leaving no picture, when the source cannot be read.
     bool setPicture(const QString &source);
+    const Pointer &mousePointer() const { return m_pointer; }
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
 
@@ -101,6 +102,7 @@ private:
     QString m_name;
     QString m_caption;
     VbColor m_backColor = VbColors::ButtonFace;
+    Pointer m_pointer;
     float m_clientWidth = 0;
     float m_clientHeight = 0;
     QString m_tag;

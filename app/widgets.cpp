@@ -2,10 +2,12 @@
 
 #include "pictures.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QWindow>
 
 MouseArgs mouseArgs(const QMouseEvent *event, bool heldButtons)
 {
@@ -82,9 +84,6 @@ void VbButton::mouseMoveEvent(QMouseEvent *event)
     Q_EMIT mouseMoved(mouseArgs(event, true));
     if (self && isVisible())
         QPushButton::mouseMoveEvent(event);
-    // A button pressed on keeps every movement until it is let go, also off its own area;
-    // none of them reaches the window underneath.
-    event->accept();
 }
 
 void VbButton::paintEvent(QPaintEvent *event)
@@ -299,6 +298,11 @@ void VbFrame::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
+void VbFrame::mouseMoveEvent(QMouseEvent *event)
+{
+    Q_EMIT mouseMoved(mouseArgs(event, true));
+}
+
 // ---------------------------------------------------------------------------------------------
 
 ScreenWindow::ScreenWindow(Qt::WindowFlags flags)
@@ -346,8 +350,67 @@ void ScreenWindow::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
+bool ScreenWindow::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Show:
+        // Pointer events pass the platform window first, before the toolkit picks a control.
+        if (QWindow *platform = windowHandle())
+            platform->installEventFilter(this);
+        break;
+    case QEvent::WindowBlocked:
+        // A modal window (a message box) has taken the input while a button may be held; the
+        // toolkit forgets which control the press went to and would drop the movements that
+        // follow, so from here on the screen model keeps that control's hold itself.
+        m_holdInterrupted = true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
+}
+
+bool ScreenWindow::keepHold(QMouseEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if ((event->buttons() & ~event->button()) == Qt::NoButton) {
+            QWidget *under = childAt(event->position().toPoint());
+            m_holder = under ? under : this;
+            m_holdInterrupted = false;
+        }
+        return false;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        if (event->type() == QEvent::MouseMove && event->buttons() == Qt::NoButton)
+            return false;
+        const bool deliver = m_holdInterrupted && m_holder;
+        if (deliver) {
+            QWidget *holder = m_holder;
+            const QPointF at = holder->mapFrom(this, event->position());
+            QMouseEvent held(event->type(), at, event->scenePosition(), event->globalPosition(), event->button(),
+                             event->buttons(), event->modifiers(), event->pointingDevice());
+            QApplication::sendEvent(holder, &held);
+        }
+        if (event->type() == QEvent::MouseButtonRelease && event->buttons() == Qt::NoButton) {
+            m_holder = nullptr;
+            m_holdInterrupted = false;
+        }
+        return deliver;
+    }
+    default:
+        return false;
+    }
+}
+
 bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle()) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease)
+            return keepHold(static_cast<QMouseEvent *>(event));
+        return false;
+    }
     // With key preview the screen sees every character key before the focused control does.
     if (m_keyPreview && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

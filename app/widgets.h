@@ -122,10 +122,12 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void mouseMoved(const MouseArgs &args);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 };
 
 // The top-level window of a screen. Enter presses the focused button or else the Default
@@ -156,14 +158,20 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool pressDefaultOrCancel(QKeyEvent *event);
+    // While a button pressed on a control stays held, its movements and its release go to that
+    // control wherever the pointer is, also after a modal window came between.
+    bool keepHold(QMouseEvent *event);
 
     QPointer<QAbstractButton> m_default;
     QPointer<QAbstractButton> m_cancel;
     QPixmap m_backPicture;
     bool m_keyPreview = false;
     bool m_closing = false;
+    QPointer<QWidget> m_holder;
+    bool m_holdInterrupted = false;
 };

@@ -1,6 +1,7 @@
 // Measures what the child feels: how long the program takes to show its first screen, what a
 // board set-up costs, what one tick of level 5 costs with the repaint it causes, how many of
 // the nominal 100 ticks a second a running level 5 actually gets, and how much memory it uses.
+#include "bench/stats.h"
 #include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
@@ -19,22 +20,6 @@
 #include <vector>
 
 namespace {
-
-struct Stats
-{
-    double mean;
-    double median;
-    double p99;
-};
-
-Stats stats(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    return {sum / double(samples.size()), samples[samples.size() / 2], samples[samples.size() * 99 / 100]};
-}
 
 QString memoryLine(const char *field)
 {

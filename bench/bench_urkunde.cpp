@@ -1,6 +1,7 @@
 // Measures what the teacher feels on the certificate: how long it takes to open (reading
 // Urkunde.bmp beside the program and the stored layout, and the first paint), what one step of
 // a drag costs with its repaint, and how long a print into a PDF file takes.
+#include "bench/stats.h"
 #include "tools/offscreenprogram.h"
 #include "app/commondialog.h"
 #include "app/randomsource.h"
@@ -16,27 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-struct Stats
-{
-    double mean;
-    double median;
-    double p99;
-};
-
-Stats stats(std::vector<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    double sum = 0;
-    for (double s : samples)
-        sum += s;
-    return {sum / double(samples.size()), samples[samples.size() / 2], samples[samples.size() * 99 / 100]};
-}
 
 // Prints into a PDF file without asking.
 class PdfDialogs : public Dialogs
@@ -76,7 +60,7 @@ int main(int argc, char *argv[])
     // The hub stays open beneath, as in the program, so that closing the certificate ends nothing.
     program.nav().show(program.frmAuswahl());
     std::printf("picture beside the program: %s\n",
-                QFile::exists(program.programDirectory() + QStringLiteral("/Urkunde.bmp")) ? "yes" : "no");
+                QFile::exists(program.appPath() + QStringLiteral("/Urkunde.bmp")) ? "yes" : "no");
 
     {
         std::vector<double> ms;

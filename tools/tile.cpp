@@ -23,13 +23,19 @@ QImage withTitleBar(const QImage &client, const QString &title)
     QImage framed(client.width() + 2 * border, client.height() + titleHeight + 2 * border, QImage::Format_RGB32);
     framed.fill(QColor(0xC0, 0xC0, 0xC0));
     QPainter p(&framed);
-    p.fillRect(border, border, framed.width() - 2 * border, titleHeight, QColor(0x00, 0x00, 0x80));
+    // The title bar runs from a middle blue into light blue and a grey band of the frame parts
+    // it from the client area, so that it stands out from a navy level as from the white maze.
+    const QRect bar(border, border, framed.width() - 2 * border, titleHeight - 3);
+    QLinearGradient caption(bar.topLeft(), bar.topRight());
+    caption.setColorAt(0, QColor(0x10, 0x40, 0xA0));
+    caption.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
+    p.fillRect(bar, caption);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(13);
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(border + 5, border, framed.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+    p.drawText(QRect(border + 5, border, framed.width(), titleHeight - 3), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.drawImage(border, border + titleHeight, client);
     return framed;
 }

@@ -3,6 +3,7 @@
 #include "app/assets.h"
 #include "app/pictures.h"
 #include "screens/fang/frmmaus.h"
+#include "screens/laby/frmlaby.h"
 #include "screens/start/frmstart.h"
 #include "screens/urkunde/frmurkunde.h"
 #include "settings/settingsstore.h"
@@ -52,7 +53,8 @@ const ScreenDesign &FrmAuswahl::design() const
             lineSpec("Line3", 1, 8760, 1920, 5880, 1920, rule),
             {"imgFang", Image, 0, "", {840, 2400, 4860, 4800},
              style().pic(Pictures::isAvailable(Assets::FangTile) ? Assets::FangTile : QString()).stretched().bordered()},
-            {"imgLaby", Image, 1, "", {6240, 2400, 4905, 4785}, style().pic(Assets::LabyTile).stretched().bordered()},
+            {"imgLaby", Image, 1, "", {6240, 2400, 4905, 4785},
+             style().pic(Pictures::isAvailable(Assets::LabyTile) ? Assets::LabyTile : QString()).stretched().bordered()},
             {"cmdEnde", Button, NoIndex, "Ende", {5280, 7680, 1455, 735},
              style().face(Red).fontFace("MS Sans Serif", 18).tab(8)},
         },
@@ -89,7 +91,8 @@ void FrmAuswahl::imgFang_Click(int)
 
 void FrmAuswahl::imgLaby_Click(int)
 {
-    // The labyrinth arrives with its own screen; until then the tile only shows it.
+    nav().unload(*this);
+    nav().showModal(program().frmLaby());
 }
 
 void FrmAuswahl::cmdUrkunde_Click()

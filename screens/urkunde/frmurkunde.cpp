@@ -102,7 +102,7 @@ void FrmUrkunde::Form_Load()
     setWidth(12000);
     setHeight(9000);
     // The picture beside the program wins; without a readable one the built-in picture shows.
-    if (!setPicture(QDir(program().programDirectory()).filePath(QStringLiteral("Urkunde.bmp"))))
+    if (!setPicture(QDir(program().appPath()).filePath(QStringLiteral("Urkunde.bmp"))))
         setPicture(Assets::Urkunde);
 
     Control &name = ctl("cmdLabel", 0);

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QPrinter>
+#include <QWindow>
 
 void RecordingMessageBoxes::show(const QString &text, MsgIcon icon, const QString &title)
 {
@@ -18,7 +19,7 @@ TestProgram::TestProgram(RandomSource *random)
 {
     program.nav().setExitHandler([this](int status) { exits.append(status); });
     program.setDialogs(dialogs);
-    program.setProgramDirectory(m_programDir.path());
+    program.setAppPath(m_programDir.path());
 }
 
 bool ScriptedDialogs::chooseFont(FontChoice &choice, int flags, QWidget *)
@@ -75,6 +76,57 @@ void key(Screen &screen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     // Through the window, as the platform delivers keys, so that access keys work too.
     QTest::keyClick(screen.window()->windowHandle(), key, modifiers);
+}
+
+namespace {
+
+QPointF pixels(QPointF twips)
+{
+    return twips / Twips::PerPixel;
+}
+
+void pointer(Screen &screen, QPointF twips, Qt::MouseButtons held, Qt::MouseButton button, QEvent::Type type)
+{
+    // Each event a little later than the one before, as the platform stamps them.
+    static int timestamp = 0;
+    timestamp += 20;
+    QWindow *window = screen.window()->windowHandle();
+    const QPointF local = pixels(twips);
+    qt_handleMouseEvent(window, local, window->mapToGlobal(local), held, button, type, Qt::NoModifier, timestamp);
+}
+
+void sendMove(QWidget *widget, QPointF twips, Qt::MouseButtons held)
+{
+    const QPointF local = pixels(twips);
+    QMouseEvent move(QEvent::MouseMove, local, widget->mapToGlobal(local), Qt::NoButton, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+void pointerMove(Screen &screen, QPointF twips, Qt::MouseButtons held)
+{
+    pointer(screen, twips, held, Qt::NoButton, QEvent::MouseMove);
+}
+
+void pointerPress(Screen &screen, QPointF twips, Qt::MouseButton button)
+{
+    pointer(screen, twips, button, button, QEvent::MouseButtonPress);
+}
+
+void pointerRelease(Screen &screen, QPointF twips, Qt::MouseButton button)
+{
+    pointer(screen, twips, Qt::NoButton, button, QEvent::MouseButtonRelease);
+}
+
+void moveOver(Control &control, QPointF twips, Qt::MouseButtons held)
+{
+    sendMove(control.widget(), twips, held);
+}
+
+void moveOver(Screen &screen, QPointF twips, Qt::MouseButtons held)
+{
+    sendMove(screen.window(), twips, held);
 }
 
 } // namespace Drive

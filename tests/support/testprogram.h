@@ -87,6 +87,17 @@ void type(Control &control, const QString &text);
 void key(Screen &screen, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 QWidget *focused(Screen &screen);
 
+// The pointer as the platform reports it: at a point of the screen's client area in twips,
+// with these buttons held. The toolkit decides which control it is over and which control holds
+// the pointer while a button pressed on it stays down.
+void pointerMove(Screen &screen, QPointF twips, Qt::MouseButtons held = Qt::NoButton);
+void pointerPress(Screen &screen, QPointF twips, Qt::MouseButton button = Qt::LeftButton);
+void pointerRelease(Screen &screen, QPointF twips, Qt::MouseButton button = Qt::LeftButton);
+// A movement reported straight to one control, at a point in twips relative to its top-left
+// corner (negative or past its edges for a control that holds the pointer).
+void moveOver(Control &control, QPointF twips, Qt::MouseButtons held = Qt::NoButton);
+void moveOver(Screen &screen, QPointF twips, Qt::MouseButtons held = Qt::NoButton);
+
 } // namespace Drive
 
 // QTEST_MAIN with the program's own application set-up and a fixed German locale.
