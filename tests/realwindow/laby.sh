@@ -10,11 +10,6 @@ probe=$2
 
 Hub="S P I E L     A U S W A H L"
 
-shot() {
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 1
-    timeout 5 import -window "$1" "$session_dir/shot.png" 2>/dev/null
-}
-
 # The colour of one pixel of the last screenshot, as RRGGBB.
 pixel() {
     convert "$session_dir/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 \
