@@ -115,10 +115,26 @@ xdotool mousemove --window "$urkunde" 500 300
 xdotool mouseup 1
 eventually text_at_pointer || fail "the name is not under the pointer"
 corner_empty || fail "the name did not leave the corner"
-# "Speichern"
-press_twips "$urkunde" 8227 7507
 conf="$XDG_CONFIG_HOME/Zeigerdiplom/Zeigerdiplom.conf"
-eventually grep -q '^Urkunde0X=' "$conf" || fail "the layout was not stored: $(cat "$conf" 2>/dev/null)"
+# The window keeps the pointer beyond its edge: dragged 40 pixels past the left edge, the
+# name's centre lies there, as "Speichern" shows.
+eval "$(xdotool getwindowgeometry --shell "$urkunde")"
+xdotool mousemove --window "$urkunde" 400 200 mousedown 1
+xdotool mousemove --window "$urkunde" 200 250
+xdotool mousemove $((X - 40)) $((Y + 250))
+xdotool mouseup 1
+press_twips "$urkunde" 8227 7507
+past_edge() { grep -q '^Urkunde0Y=-' "$conf" 2>/dev/null; }
+eventually past_edge || fail "the name did not follow past the edge: $(cat "$conf" 2>/dev/null)"
+# Back to 500, 300, and stored there.
+xdotool mousemove --window "$urkunde" 400 200 mousedown 1
+xdotool mousemove --window "$urkunde" 450 250
+xdotool mousemove --window "$urkunde" 500 300
+xdotool mouseup 1
+eventually text_at_pointer || fail "the name is not under the pointer again"
+press_twips "$urkunde" 8227 7507
+back_inside() { grep -q '^Urkunde0Y=[0-9]' "$conf"; }
+eventually back_inside || fail "the layout was not stored: $(cat "$conf")"
 
 # "Drucken": Qt's printer dialog in German, printing into a PDF file.
 press_twips "$urkunde" 5827 7507

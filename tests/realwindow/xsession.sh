@@ -29,7 +29,9 @@ fail() {
 
 start_x() {
     exec 3>"$session_dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
+    # -noreset: without it the server resets when its last client leaves, and a program started
+    # again right after the first one ended may find no display to connect to.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$session_dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [[ -s "$session_dir/display" ]] && break
