@@ -1,10 +1,10 @@
 #include "control.h"
 
+#include "classictext.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "widgets.h"
 
-#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTimer>
@@ -232,14 +232,14 @@ void Control::setCaption(const QString &caption)
 void Control::fitToCaption()
 {
     // A self-sizing label keeps its Left and Top and takes exactly the size of its text.
-    const QFontMetricsF metrics(toQFont(m_font), m_widget);
+    const ClassicText text(m_widget->font());
     const QStringList lines = displayText(m_caption).split(QLatin1Char('\n'));
-    qreal widest = 0;
+    int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, text.extent(line));
     // A line is as tall as the font's line spacing, leading included, as the designs measure it.
-    const qreal tall = metrics.lineSpacing() * lines.size();
-    m_rect.width = Twips::fromPixels(std::ceil(widest));
+    const qreal tall = text.lineSpacing() * lines.size();
+    m_rect.width = Twips::fromPixels(widest);
     m_rect.height = Twips::fromPixels(std::ceil(tall));
     applyGeometry();
 }

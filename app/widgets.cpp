@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include "classictext.h"
 #include "pictures.h"
 
 #include <QCloseEvent>
@@ -155,6 +156,33 @@ VbLabel::VbLabel(QWidget *parent)
     setMargin(0);
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
+}
+
+QStringList VbLabel::lines() const
+{
+    return ClassicText(font()).wrap(text(), wordWrap() ? width() : -1);
+}
+
+void VbLabel::paintEvent(QPaintEvent *)
+{
+    const ClassicText text(font());
+    const QStringList all = lines();
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    for (int i = 0; i < all.size(); ++i) {
+        const int top = text.lineTop(i);
+        if (top >= height())
+            break;
+        const int fitInto = wordWrap() ? width() : -1;
+        const int lineWidth = text.width(all.at(i), fitInto);
+        int x = 0;
+        if (horizontal & Qt::AlignHCenter)
+            x = (width() - lineWidth) / 2;
+        else if (horizontal & Qt::AlignRight)
+            x = width() - lineWidth;
+        text.draw(p, QPoint(x, top), all.at(i), fitInto);
+    }
 }
 
 void VbLabel::mousePressEvent(QMouseEvent *event)

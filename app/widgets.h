@@ -47,17 +47,23 @@ private:
     QPixmap m_picture;
 };
 
+// A label sets its text itself, with the whole-pixel widths of the classic desktop, so that it
+// wraps where the designs expect and every glyph it draws lies inside it.
 class VbLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit VbLabel(QWidget *parent);
 
+    // The caption's lines as they are drawn at the label's present width.
+    QStringList lines() const;
+
 Q_SIGNALS:
     void clicked();
     void mouseMoved(const MouseArgs &args);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
