@@ -8,6 +8,9 @@ inline const QString MouseIcon = QStringLiteral(":/assets/mouse.svg");
 inline const QString HubMouseIcon = QStringLiteral(":/assets/mouse-hub.svg");
 inline const QString Smiley = QStringLiteral(":/assets/smiley.svg");
 inline const QString LabyTile = QStringLiteral(":/assets/tile-laby.svg");
+inline const QString VelmstiftLogo = QStringLiteral(":/assets/logo-velmstift.svg");
+// The pointing hand over links; its fingertip, the hot spot, is at x 12, y 1.
+inline const QString Glove = QStringLiteral(":/assets/glove.svg");
 // Made at build time from the real first level of "Voze ziv Urared".
 inline const QString FangTile = QStringLiteral(":/tiles/tile-fang.png");
 } // namespace Assets

@@ -3,6 +3,7 @@
 #include "classictext.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "usercontrol.h"
 #include "widgets.h"
 
 #include <QLineEdit>
@@ -75,6 +76,7 @@ bool Control::isWindowed() const
     case ControlKind::TextBox:
     case ControlKind::PictureBox:
     case ControlKind::Frame:
+    case ControlKind::Composite:
         return true;
     default:
         return false;
@@ -83,7 +85,8 @@ bool Control::isWindowed() const
 
 bool Control::takesFocus() const
 {
-    return (m_kind == ControlKind::Button || m_kind == ControlKind::TextBox) && m_tabStop;
+    return (m_kind == ControlKind::Button || m_kind == ControlKind::TextBox || m_kind == ControlKind::Composite)
+        && m_tabStop;
 }
 
 void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWindow *window)
@@ -127,6 +130,9 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
         break;
     case ControlKind::Frame:
         widget = new VbFrame(container);
+        break;
+    case ControlKind::Composite:
+        widget = spec.style.userControl(container);
         break;
     case ControlKind::Timer:
         m_timer = new QTimer(window);
@@ -315,6 +321,7 @@ void Control::applyColors()
         return;
     case ControlKind::Image:
     case ControlKind::Timer:
+    case ControlKind::Composite:
         return;
     }
     m_widget->setPalette(palette);
@@ -330,7 +337,8 @@ void Control::setFont(const FontSpec &font)
 
 void Control::applyFont()
 {
-    if (m_widget && m_kind != ControlKind::Line)
+    // A user control's contents carry their own fonts.
+    if (m_widget && m_kind != ControlKind::Line && m_kind != ControlKind::Composite)
         m_widget->setFont(toQFont(m_font));
 }
 
@@ -351,7 +359,7 @@ void Control::setTabStop(bool tabStop)
     m_tabStop = tabStop;
     if (!m_widget)
         return;
-    if (m_kind == ControlKind::Button)
+    if (m_kind == ControlKind::Button || m_kind == ControlKind::Composite)
         m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
     else if (m_kind == ControlKind::TextBox)
         m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);

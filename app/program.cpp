@@ -1,8 +1,11 @@
 #include "program.h"
 
+#include "hyperlink.h"
+
 #include "screens/fang/frmmaus.h"
 #include "screens/fang/frmwinner.h"
 #include "screens/hub/frmauswahl.h"
+#include "screens/splash/frmsplash.h"
 #include "screens/start/frmbedienung.h"
 #include "screens/start/frmstart.h"
 #include "settings/settingsstore.h"
@@ -11,6 +14,8 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
     : m_navigator(messageBoxes)
     , m_settings(settings)
     , m_random(random)
+    , m_desktopHyperlink(std::make_unique<Hyperlink>())
+    , m_frmSplash(std::make_unique<FrmSplash>(*this))
     , m_frmStart(std::make_unique<FrmStart>(*this))
     , m_frmBedienung(std::make_unique<FrmBedienung>(*this))
     , m_frmAuswahl(std::make_unique<FrmAuswahl>(*this))
@@ -18,6 +23,7 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
 {
     for (const LevelRule &level : fangLevels())
         m_frmMaus.push_back(std::make_unique<FrmMaus>(*this, level));
+    m_navigator.setHyperlink(m_desktopHyperlink.get());
     m_settings.setFailureReporter([this](const QString &failure) {
         m_navigator.message(failure, MsgIcon::Critical);
     });
@@ -30,7 +36,7 @@ Program::~Program()
 
 std::vector<Screen *> Program::screens() const
 {
-    std::vector<Screen *> all{m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
+    std::vector<Screen *> all{m_frmSplash.get(), m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
     for (const auto &level : m_frmMaus)
         all.push_back(level.get());
     all.push_back(m_frmWinner.get());
@@ -45,7 +51,12 @@ Screen *Program::screen(const QString &name) const
     return nullptr;
 }
 
+void Program::setHyperlink(Hyperlink &hyperlink)
+{
+    m_navigator.setHyperlink(&hyperlink);
+}
+
 void Program::start()
 {
-    m_navigator.show(*m_frmStart);
+    m_navigator.show(*m_frmSplash);
 }

@@ -6,10 +6,12 @@
 
 #include <memory>
 
+class Hyperlink;
 class MessageBoxes;
 class RandomSource;
 class SettingsStore;
 
+class FrmSplash;
 class FrmStart;
 class FrmBedienung;
 class FrmAuswahl;
@@ -29,6 +31,10 @@ public:
     Variablen &vars() { return m_variablen; }
     SettingsStore &settings() { return m_settings; }
     RandomSource &random() { return m_random; }
+    // Links open through the desktop unless a test puts its recorder here.
+    void setHyperlink(Hyperlink &hyperlink);
+
+    FrmSplash &frmSplash() { return *m_frmSplash; }
 
     FrmStart &frmStart() { return *m_frmStart; }
     FrmBedienung &frmBedienung() { return *m_frmBedienung; }
@@ -41,7 +47,7 @@ public:
     Screen *screen(const QString &name) const;
     std::vector<Screen *> screens() const;
 
-    // The program opens on the name screen.
+    // The program opens on the splash screen.
     void start();
 
 private:
@@ -49,6 +55,8 @@ private:
     Variablen m_variablen;
     SettingsStore &m_settings;
     RandomSource &m_random;
+    std::unique_ptr<Hyperlink> m_desktopHyperlink;
+    std::unique_ptr<FrmSplash> m_frmSplash;
     std::unique_ptr<FrmStart> m_frmStart;
     std::unique_ptr<FrmBedienung> m_frmBedienung;
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;

@@ -3,6 +3,7 @@
 #include "classictext.h"
 #include "pictures.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -341,6 +342,7 @@ void ScreenWindow::setBackPicture(const QPixmap &picture)
 
 void ScreenWindow::watchKeysOf(QWidget *child)
 {
+    m_watched.insert(child);
     child->installEventFilter(this);
 }
 
@@ -363,9 +365,25 @@ bool ScreenWindow::pressDefaultOrCancel(QKeyEvent *event)
     return false;
 }
 
+// A key press that produces a character: letters, digits, blanks and signs, and also Enter,
+// Esc and Backspace, whose characters are control codes. Tab only moves the focus, and keys
+// such as the arrows or Delete produce no character.
+static bool producesCharacter(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.at(0);
+    return c != QLatin1Char('\t') && c.unicode() != 0x7F && (c.isPrint() || c.unicode() < 0x20);
+}
+
 void ScreenWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_keyPreview && !event->text().isEmpty() && event->text().at(0).isPrint())
+    // A key the preview has already reported, coming back up from the focused control, is not
+    // reported twice.
+    QWidget *focused = QApplication::focusWidget();
+    const bool previewed = m_keyPreview && focused && focused != this && m_watched.contains(focused);
+    if (!previewed && producesCharacter(event))
         Q_EMIT keyPressed(event->text());
     if (!pressDefaultOrCancel(event))
         QWidget::keyPressEvent(event);
@@ -375,8 +393,9 @@ bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // With key preview the screen sees every character key before the focused control does.
     if (m_keyPreview && event->type() == QEvent::KeyPress) {
+        // Only where the key arrives first, not again as it goes up to the control's container.
         auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+        if (watched == QApplication::focusWidget() && producesCharacter(key))
             Q_EMIT keyPressed(key->text());
     }
     return QWidget::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QWidget>
 
 // The widgets behind the control kinds. They only paint and report events; what an event means
@@ -172,4 +173,5 @@ private:
     QPixmap m_backPicture;
     bool m_keyPreview = false;
     bool m_closing = false;
+    QSet<const QObject *> m_watched;
 };

@@ -18,6 +18,7 @@ QString kindName(ControlKind kind)
     case ControlKind::Line: return QStringLiteral("line");
     case ControlKind::Timer: return QStringLiteral("timer");
     case ControlKind::Frame: return QStringLiteral("frame");
+    case ControlKind::Composite: return QStringLiteral("composite");
     }
     return {};
 }

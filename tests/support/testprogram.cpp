@@ -1,6 +1,7 @@
 #include "testprogram.h"
 
 #include "app/widgets.h"
+#include "screens/splash/frmsplash.h"
 
 #include <QPointer>
 
@@ -16,6 +17,19 @@ TestProgram::TestProgram(RandomSource *random)
     , program(boxes, settings, random ? *random : m_seeded)
 {
     program.nav().setExitHandler([this](int status) { exits.append(status); });
+    program.setHyperlink(links);
+}
+
+void TestProgram::startPastSplash()
+{
+    program.start();
+    Drive::key(program.frmSplash(), Qt::Key_Space);
+}
+
+bool RecordingHyperlink::navigateTo(const QString &target)
+{
+    targets.append(target);
+    return opens;
 }
 
 namespace Drive {
