@@ -28,6 +28,7 @@ shots: build
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench
+	@bench/startup.sh $(BUILD_DIR)/zeigerdiplom $(BUILD_DIR)/zeigerdiplom-barewindow
 
 clean:
 	rm -rf $(BUILD_DIR)
