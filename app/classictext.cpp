@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QGlyphRun>
 #include <QHash>
 #include <QPainter>
@@ -62,13 +63,24 @@ struct ClassicText::Face
 
 namespace {
 
+QHash<QString, std::shared_ptr<ClassicText::Face>> &faces()
+{
+    static QHash<QString, std::shared_ptr<ClassicText::Face>> all;
+    return all;
+}
+
 std::shared_ptr<ClassicText::Face> faceFor(const QFont &font)
 {
-    static QHash<QString, std::shared_ptr<ClassicText::Face>> faces;
+    // The fonts go with the application, before the font database they come from.
+    static const bool released = [] {
+        qAddPostRoutine([] { faces().clear(); });
+        return true;
+    }();
+    Q_UNUSED(released);
     const QString key = font.key();
-    auto it = faces.find(key);
-    if (it == faces.end())
-        it = faces.insert(key, std::make_shared<ClassicText::Face>(font));
+    auto it = faces().find(key);
+    if (it == faces().end())
+        it = faces().insert(key, std::make_shared<ClassicText::Face>(font));
     return *it;
 }
 

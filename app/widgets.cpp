@@ -161,7 +161,13 @@ VbLabel::VbLabel(QWidget *parent)
 
 QStringList VbLabel::lines() const
 {
-    return ClassicText(font()).wrap(text(), wordWrap() ? width() : -1);
+    const int widthPixels = wordWrap() ? width() : -1;
+    const QString key = QString::number(widthPixels) + QLatin1Char('|') + font().key() + QLatin1Char('|') + text();
+    if (key != m_wrappedFor) {
+        m_lines = ClassicText(font()).wrap(text(), widthPixels);
+        m_wrappedFor = key;
+    }
+    return m_lines;
 }
 
 void VbLabel::paintEvent(QPaintEvent *)

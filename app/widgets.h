@@ -68,6 +68,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // The lines last wrapped, and what they were wrapped for; labels repaint far more often
+    // than their caption, font or width change.
+    mutable QStringList m_lines;
+    mutable QString m_wrappedFor;
 };
 
 // An image or a picture box: a picture drawn stretched or at its own size, with an optional
