@@ -30,6 +30,7 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-urkunde
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-laby
+	@bench/startup.sh $(BUILD_DIR)/zeigerdiplom $(BUILD_DIR)/zeigerdiplom-barewindow
 
 clean:
 	rm -rf $(BUILD_DIR)

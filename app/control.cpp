@@ -1,10 +1,11 @@
 #include "control.h"
 
+#include "classictext.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "usercontrol.h"
 #include "widgets.h"
 
-#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QStyle>
 #include <QTimer>
@@ -76,6 +77,7 @@ bool Control::isWindowed() const
     case ControlKind::TextBox:
     case ControlKind::PictureBox:
     case ControlKind::Frame:
+    case ControlKind::Composite:
         return true;
     default:
         return false;
@@ -84,7 +86,8 @@ bool Control::isWindowed() const
 
 bool Control::takesFocus() const
 {
-    return (m_kind == ControlKind::Button || m_kind == ControlKind::TextBox) && m_tabStop;
+    return (m_kind == ControlKind::Button || m_kind == ControlKind::TextBox || m_kind == ControlKind::Composite)
+        && m_tabStop;
 }
 
 void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWindow *window)
@@ -132,6 +135,9 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
         break;
     case ControlKind::Frame:
         widget = new VbFrame(container);
+        break;
+    case ControlKind::Composite:
+        widget = spec.style.userControl(container);
         break;
     case ControlKind::Timer:
         m_timer = new QTimer(window);
@@ -242,14 +248,14 @@ void Control::setCaption(const QString &caption)
 void Control::fitToCaption()
 {
     // A self-sizing label keeps its Left and Top and takes exactly the size of its text.
-    const QFontMetricsF metrics(toQFont(m_font), m_widget);
+    const ClassicText text(m_widget->font());
     const QStringList lines = displayText(m_caption).split(QLatin1Char('\n'));
-    qreal widest = 0;
+    int widest = 0;
     for (const QString &line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, text.extent(line));
     // A line is as tall as the font's line spacing, leading included, as the designs measure it.
-    const qreal tall = metrics.lineSpacing() * lines.size();
-    m_rect.width = Twips::fromPixels(std::ceil(widest));
+    const qreal tall = text.lineSpacing() * lines.size();
+    m_rect.width = Twips::fromPixels(widest);
     m_rect.height = Twips::fromPixels(std::ceil(tall));
     applyGeometry();
 }
@@ -326,6 +332,7 @@ void Control::applyColors()
     case ControlKind::Image:
     case ControlKind::Timer:
     case ControlKind::CommonDialog:
+    case ControlKind::Composite:
         return;
     }
     m_widget->setPalette(palette);
@@ -341,7 +348,8 @@ void Control::setFont(const FontSpec &font)
 
 void Control::applyFont()
 {
-    if (m_widget && m_kind != ControlKind::Line)
+    // A user control's contents carry their own fonts.
+    if (m_widget && m_kind != ControlKind::Line && m_kind != ControlKind::Composite)
         m_widget->setFont(toQFont(m_font));
 }
 
@@ -365,7 +373,7 @@ void Control::setTabStop(bool tabStop)
     m_tabStop = tabStop;
     if (!m_widget)
         return;
-    if (m_kind == ControlKind::Button)
+    if (m_kind == ControlKind::Button || m_kind == ControlKind::Composite)
         m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
     else if (m_kind == ControlKind::TextBox)
         m_widget->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);

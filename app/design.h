@@ -12,7 +12,12 @@
 // program's design documents (name, kind, index, caption, Left, Top, Width, Height, style).
 
 // A CommonDialog has no widget: it keeps the settings of the font and printer dialogs it opens.
-enum class ControlKind { Button, Label, TextBox, Image, PictureBox, Line, Timer, Frame, CommonDialog };
+enum class ControlKind { Button, Label, TextBox, Image, PictureBox, Line, Timer, Frame, CommonDialog, Composite };
+
+class QWidget;
+class UserControl;
+// Makes an instance of a control type of its own (a user control) inside its container.
+using UserControlFactory = UserControl *(*)(QWidget *container);
 
 enum class Align { Left, Right, Center };
 
@@ -82,6 +87,7 @@ struct Style
     Pointer pointer = Pointer();
     QString toolTip = {};
     QString container = {};
+    UserControlFactory userControl = nullptr;
 
     Style fore(VbColor c) const { auto s = *this; s.foreColor = c; return s; }
     Style back(VbColor c) const { auto s = *this; s.backColor = c; return s; }
@@ -107,6 +113,7 @@ struct Style
     Style mousePointer(const Pointer &p) const { auto s = *this; s.pointer = p; return s; }
     Style tip(const QString &t) const { auto s = *this; s.toolTip = t; return s; }
     Style in(const QString &frame) const { auto s = *this; s.container = frame; return s; }
+    Style made(UserControlFactory f) const { auto s = *this; s.userControl = f; return s; }
 
     Style fontFace(const QString &name, float points) const
     {

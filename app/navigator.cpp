@@ -1,5 +1,6 @@
 #include "navigator.h"
 
+#include "hyperlink.h"
 #include "screen.h"
 
 #include <QCoreApplication>
@@ -91,6 +92,11 @@ void Navigator::message(const QString &text, MsgIcon icon, const QString &title)
         return;
     DepthScope scope(m_messageDepth, m_maxMessageDepth);
     m_messageBoxes.show(text, icon, title);
+}
+
+bool Navigator::navigateTo(const QString &target)
+{
+    return m_hyperlink && m_hyperlink->navigateTo(target);
 }
 
 void Navigator::runHandler(const std::function<void()> &handler)

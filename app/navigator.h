@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+class Hyperlink;
 class Screen;
 
 // Show, Show modal and Unload, the end of the program and the handler wrapper.
@@ -32,6 +33,10 @@ public:
     void message(const QString &text, MsgIcon icon = MsgIcon::None,
                  const QString &title = QStringLiteral("Zeigerdiplom"));
 
+    // Hands a web or mail address to the desktop; false when nothing there could open it.
+    bool navigateTo(const QString &target);
+    void setHyperlink(Hyperlink *hyperlink) { m_hyperlink = hyperlink; }
+
     // Every event handler of the program runs through here. An error that escapes it is
     // reported and ends the program; no exception reaches Qt's event loop.
     void runHandler(const std::function<void()> &handler);
@@ -52,6 +57,7 @@ private:
     void end(int status);
 
     MessageBoxes &m_messageBoxes;
+    Hyperlink *m_hyperlink = nullptr;
     std::vector<Screen *> m_screens;
     std::map<Screen *, std::function<void()>> m_waiting;
     std::vector<std::function<void()>> m_ready;

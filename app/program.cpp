@@ -1,9 +1,12 @@
 #include "program.h"
 
+#include "hyperlink.h"
+
 #include "screens/fang/frmmaus.h"
 #include "screens/fang/frmwinner.h"
 #include "screens/hub/frmauswahl.h"
 #include "screens/laby/frmlaby.h"
+#include "screens/splash/frmsplash.h"
 #include "screens/start/frmbedienung.h"
 #include "screens/start/frmstart.h"
 #include "screens/urkunde/frmchangepw.h"
@@ -17,6 +20,8 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
     : m_navigator(messageBoxes)
     , m_settings(settings)
     , m_random(random)
+    , m_desktopHyperlink(std::make_unique<Hyperlink>())
+    , m_frmSplash(std::make_unique<FrmSplash>(*this))
     , m_frmStart(std::make_unique<FrmStart>(*this))
     , m_frmBedienung(std::make_unique<FrmBedienung>(*this))
     , m_frmAuswahl(std::make_unique<FrmAuswahl>(*this))
@@ -29,6 +34,7 @@ Program::Program(MessageBoxes &messageBoxes, SettingsStore &settings, RandomSour
 {
     for (const LevelRule &level : fangLevels())
         m_frmMaus.push_back(std::make_unique<FrmMaus>(*this, level));
+    m_navigator.setHyperlink(m_desktopHyperlink.get());
     m_settings.setFailureReporter([this](const QString &failure) {
         m_navigator.message(failure, MsgIcon::Critical);
     });
@@ -41,7 +47,7 @@ Program::~Program()
 
 std::vector<Screen *> Program::screens() const
 {
-    std::vector<Screen *> all{m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
+    std::vector<Screen *> all{m_frmSplash.get(), m_frmStart.get(), m_frmBedienung.get(), m_frmAuswahl.get()};
     for (const auto &level : m_frmMaus)
         all.push_back(level.get());
     all.push_back(m_frmWinner.get());
@@ -61,7 +67,12 @@ Screen *Program::screen(const QString &name) const
     return nullptr;
 }
 
+void Program::setHyperlink(Hyperlink &hyperlink)
+{
+    m_navigator.setHyperlink(&hyperlink);
+}
+
 void Program::start()
 {
-    m_navigator.show(*m_frmStart);
+    m_navigator.show(*m_frmSplash);
 }

@@ -7,10 +7,12 @@
 
 #include <memory>
 
+class Hyperlink;
 class MessageBoxes;
 class RandomSource;
 class SettingsStore;
 
+class FrmSplash;
 class FrmStart;
 class FrmBedienung;
 class FrmAuswahl;
@@ -34,6 +36,10 @@ public:
     Variablen &vars() { return m_variablen; }
     SettingsStore &settings() { return m_settings; }
     RandomSource &random() { return m_random; }
+    // Links open through the desktop unless a test puts its recorder here.
+    void setHyperlink(Hyperlink &hyperlink);
+
+    FrmSplash &frmSplash() { return *m_frmSplash; }
 
     // The font and printer dialogs; the real ones unless a test brings its own.
     Dialogs &dialogs() { return *m_dialogs; }
@@ -59,7 +65,7 @@ public:
     Screen *screen(const QString &name) const;
     std::vector<Screen *> screens() const;
 
-    // The program opens on the name screen.
+    // The program opens on the splash screen.
     void start();
 
 private:
@@ -67,6 +73,8 @@ private:
     Variablen m_variablen;
     SettingsStore &m_settings;
     RandomSource &m_random;
+    std::unique_ptr<Hyperlink> m_desktopHyperlink;
+    std::unique_ptr<FrmSplash> m_frmSplash;
     std::unique_ptr<FrmStart> m_frmStart;
     std::unique_ptr<FrmBedienung> m_frmBedienung;
     std::unique_ptr<FrmAuswahl> m_frmAuswahl;

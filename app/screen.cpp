@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "navigator.h"
 #include "pictures.h"
+#include "usercontrol.h"
 #include "widgets.h"
 
 #include <QGuiApplication>
@@ -269,6 +270,10 @@ void Screen::load()
                      [](Control *a, Control *b) { return a->tabIndex() < b->tabIndex(); });
     for (size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1]->widget(), focusable[i]->widget());
+
+    for (const auto &c : m_controls)
+        if (auto *user = qobject_cast<UserControl *>(c->widget()))
+            user->attach(m_navigator);
 
     if (d.keyPreview)
         for (const auto &c : m_controls)

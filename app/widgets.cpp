@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include "classictext.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -157,6 +158,39 @@ VbLabel::VbLabel(QWidget *parent)
     setMargin(0);
     setIndent(0);
     setFocusPolicy(Qt::NoFocus);
+}
+
+QStringList VbLabel::lines() const
+{
+    const int widthPixels = wordWrap() ? width() : -1;
+    const QString key = QString::number(widthPixels) + QLatin1Char('|') + font().key() + QLatin1Char('|') + text();
+    if (key != m_wrappedFor) {
+        m_lines = ClassicText(font()).wrap(text(), widthPixels);
+        m_wrappedFor = key;
+    }
+    return m_lines;
+}
+
+void VbLabel::paintEvent(QPaintEvent *)
+{
+    const ClassicText text(font());
+    const QStringList all = lines();
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    for (int i = 0; i < all.size(); ++i) {
+        const int top = text.lineTop(i);
+        if (top >= height())
+            break;
+        const int fitInto = wordWrap() ? width() : -1;
+        const int lineWidth = text.width(all.at(i), fitInto);
+        int x = 0;
+        if (horizontal & Qt::AlignHCenter)
+            x = (width() - lineWidth) / 2;
+        else if (horizontal & Qt::AlignRight)
+            x = width() - lineWidth;
+        text.draw(p, QPoint(x, top), all.at(i), fitInto);
+    }
 }
 
 void VbLabel::mousePressEvent(QMouseEvent *event)
@@ -320,6 +354,7 @@ void ScreenWindow::setBackPicture(const QPixmap &picture)
 
 void ScreenWindow::watchKeysOf(QWidget *child)
 {
+    m_watched.insert(child);
     child->installEventFilter(this);
 }
 
@@ -342,9 +377,25 @@ bool ScreenWindow::pressDefaultOrCancel(QKeyEvent *event)
     return false;
 }
 
+// A key press that produces a character: letters, digits, blanks and signs, and also Enter,
+// Esc and Backspace, whose characters are control codes. Tab only moves the focus, and keys
+// such as the arrows or Delete produce no character.
+static bool producesCharacter(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.at(0);
+    return c != QLatin1Char('\t') && c.unicode() != 0x7F && (c.isPrint() || c.unicode() < 0x20);
+}
+
 void ScreenWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (!m_keyPreview && !event->text().isEmpty() && event->text().at(0).isPrint())
+    // A key the preview has already reported, coming back up from the focused control, is not
+    // reported twice.
+    QWidget *focused = QApplication::focusWidget();
+    const bool previewed = m_keyPreview && focused && focused != this && m_watched.contains(focused);
+    if (!previewed && producesCharacter(event))
         Q_EMIT keyPressed(event->text());
     if (!pressDefaultOrCancel(event))
         QWidget::keyPressEvent(event);
@@ -413,8 +464,9 @@ bool ScreenWindow::eventFilter(QObject *watched, QEvent *event)
     }
     // With key preview the screen sees every character key before the focused control does.
     if (m_keyPreview && event->type() == QEvent::KeyPress) {
+        // Only where the key arrives first, not again as it goes up to the control's container.
         auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty() && key->text().at(0).isPrint())
+        if (watched == QApplication::focusWidget() && producesCharacter(key))
             Q_EMIT keyPressed(key->text());
     }
     return QWidget::eventFilter(watched, event);

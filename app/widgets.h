@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QWidget>
 
 // The widgets behind the control kinds. They only paint and report events; what an event means
@@ -47,20 +48,32 @@ private:
     QPixmap m_picture;
 };
 
+// A label sets its text itself, with the whole-pixel widths of the classic desktop, so that it
+// wraps where the designs expect and every glyph it draws lies inside it.
 class VbLabel : public QLabel
 {
     Q_OBJECT
 public:
     explicit VbLabel(QWidget *parent);
 
+    // The caption's lines as they are drawn at the label's present width.
+    QStringList lines() const;
+
 Q_SIGNALS:
     void clicked();
     void mouseMoved(const MouseArgs &args);
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    // The lines last wrapped, and what they were wrapped for; labels repaint far more often
+    // than their caption, font or width change.
+    mutable QStringList m_lines;
+    mutable QString m_wrappedFor;
 };
 
 // An image or a picture box: a picture drawn stretched or at its own size, with an optional
@@ -174,4 +187,5 @@ private:
     bool m_closing = false;
     QPointer<QWidget> m_holder;
     bool m_holdInterrupted = false;
+    QSet<const QObject *> m_watched;
 };

@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
     Program &program = offscreen.program;
     program.start();
     QApplication::processEvents();
-    std::printf("start-up to the name screen shown: %.1f ms\n", double(sinceMain.nsecsElapsed()) / 1e6);
+    std::printf("start-up to the first screen (the splash screen) shown: %.1f ms\n", double(sinceMain.nsecsElapsed()) / 1e6);
     std::printf("memory after start-up: %s\n", qPrintable(memoryLine("VmHWM")));
 
     // The placement alone, over many boards.

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-translations-l10n
   fonts-liberation2 fontconfig
-  xvfb xdotool x11-utils imagemagick poppler-utils
+  xvfb xdotool x11-utils imagemagick poppler-utils tesseract-ocr
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "layoutdump.h"
 
 #include "app/screen.h"
+#include "app/widgets.h"
 
 #include <QJsonArray>
 
@@ -18,6 +19,7 @@ QString kindName(ControlKind kind)
     case ControlKind::Timer: return QStringLiteral("timer");
     case ControlKind::Frame: return QStringLiteral("frame");
     case ControlKind::CommonDialog: return QStringLiteral("commondialog");
+    case ControlKind::Composite: return QStringLiteral("composite");
     }
     return {};
 }
@@ -71,6 +73,9 @@ QJsonObject dumpLayout(const Screen &screen)
         }
         if (c->kind() == ControlKind::Timer)
             o.insert(QStringLiteral("Interval"), c->interval());
+        // The lines a label's caption is drawn in, to check its wrapping against its height.
+        if (auto *label = qobject_cast<VbLabel *>(c->widget()))
+            o.insert(QStringLiteral("lines"), QJsonArray::fromStringList(label->lines()));
         controls.append(o);
     }
     return {

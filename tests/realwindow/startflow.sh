@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program under Xvfb: a name, "Start", "Gelesen" by Enter, the hub, "Ende" back,
-# Esc, Enter on the thank-you box, and the program ends with status 0 having written nothing.
+# The real program under Xvfb: past the splash screen by a key, a name, "Start", "Gelesen" by
+# Enter, the hub, "Ende" back, Esc, Enter on the thank-you box, and the program ends with
+# status 0 having written nothing.
 set -uo pipefail
 source "$(dirname "$0")/xsession.sh"
 

@@ -5,6 +5,17 @@ session_dir=$(mktemp -d)
 export XDG_CONFIG_HOME="$session_dir/config" XDG_RUNTIME_DIR="$session_dir/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+
+# The desktop's link opener is a stand-in that only writes down what it was given, so a click
+# on a link never starts a browser or a mail program.
+mkdir -p "$session_dir/bin"
+opened="$session_dir/opened"
+cat >"$session_dir/bin/xdg-open" <<OPENER
+#!/bin/sh
+echo "\$1" >>"$opened"
+OPENER
+chmod +x "$session_dir/bin/xdg-open"
+export PATH="$session_dir/bin:$PATH"
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 
@@ -95,10 +106,25 @@ wait_exit() {
     fail "the program did not end"
 }
 
-# From the start of the program to the hub: a name, Enter, and "Gelesen" by Enter. Leaves the
-# hub's window id in hub.
+# The splash screen has no title text; the program gives it a single blank.
+SplashTitle=" "
+
+# Waits for the splash screen that opens the program and leaves it with a key, as a child
+# would; the name screen opens.
+pass_splash() {
+    local splash
+    splash=$(wait_window "$SplashTitle") || exit 1
+    [[ $(client_size "$splash") == "656x475" ]] || fail "splash screen client area is $(client_size "$splash")"
+    focus "$splash"
+    xdotool key space
+    wait_gone "$SplashTitle"
+}
+
+# From the start of the program to the hub: past the splash screen, a name, Enter, and
+# "Gelesen" by Enter. Leaves the hub's window id in hub.
 reach_hub() {
     local start instructions
+    pass_splash
     start=$(wait_window "Willkommen zum Zeigerdiplom!") || exit 1
     [[ $(client_size "$start") == "794x575" ]] || fail "name screen client area is $(client_size "$start")"
     focus "$start"

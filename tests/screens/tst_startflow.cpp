@@ -32,7 +32,7 @@ private:
 void TestStartFlow::init()
 {
     t = std::make_unique<TestProgram>();
-    t->program.start();
+    t->startPastSplash();
 }
 
 void TestStartFlow::cleanup()

@@ -1,6 +1,7 @@
 #include "testprogram.h"
 
 #include "app/widgets.h"
+#include "screens/splash/frmsplash.h"
 
 #include <QPointer>
 #include <QPrinter>
@@ -20,6 +21,7 @@ TestProgram::TestProgram(RandomSource *random)
     program.nav().setExitHandler([this](int status) { exits.append(status); });
     program.setDialogs(dialogs);
     program.setAppPath(m_programDir.path());
+    program.setHyperlink(links);
 }
 
 bool ScriptedDialogs::chooseFont(FontChoice &choice, int flags, QWidget *)
@@ -42,6 +44,18 @@ bool ScriptedDialogs::choosePrinter(QPrinter &printer, QWidget *)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfFile);
     return true;
+}
+
+void TestProgram::startPastSplash()
+{
+    program.start();
+    Drive::key(program.frmSplash(), Qt::Key_Space);
+}
+
+bool RecordingHyperlink::navigateTo(const QString &target)
+{
+    targets.append(target);
+    return opens;
 }
 
 namespace Drive {

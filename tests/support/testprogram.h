@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/control.h"
+#include "app/hyperlink.h"
 #include "app/messageboxes.h"
 #include "app/program.h"
 #include "app/randomsource.h"
@@ -50,6 +51,17 @@ public:
     std::function<void()> whilePrinterDialogOpen;
 };
 
+// The desktop's hyperlink facility, recorded: every target handed over. With opens false the
+// desktop has nothing that could open it.
+class RecordingHyperlink : public Hyperlink
+{
+public:
+    bool navigateTo(const QString &target) override;
+
+    QStringList targets;
+    bool opens = true;
+};
+
 // A whole program with a settings store in a temporary folder, recorded message boxes, a
 // seeded random source unless the test brings its own, and the end of the program recorded
 // instead of leaving the event loop.
@@ -57,6 +69,9 @@ class TestProgram
 {
 public:
     explicit TestProgram(RandomSource *random = nullptr);
+
+    // Starts the program and passes the splash screen as a child would, with a key.
+    void startPastSplash();
 
     QString configRoot() const { return m_configDir.path(); }
     // The program's own folder, empty until a test puts files there.
@@ -72,6 +87,7 @@ public:
     SettingsStore settings;
     RecordingMessageBoxes boxes;
     ScriptedDialogs dialogs;
+    RecordingHyperlink links;
     Program program;
 
     Navigator &nav() { return program.nav(); }

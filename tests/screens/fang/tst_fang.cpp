@@ -80,7 +80,7 @@ void TestFang::pressInOrder(FrmMaus &level, int from, int to)
 
 FrmAuswahl &TestFang::reachHub(const QString &name)
 {
-    t->program.start();
+    t->startPastSplash();
     Drive::type(t->program.frmStart().ctl("txtName"), name);
     Drive::click(t->program.frmStart().ctl("cmdStart"));
     Drive::click(t->program.frmBedienung().ctl("cmdGelesen"));

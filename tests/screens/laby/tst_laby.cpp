@@ -95,7 +95,7 @@ FrmLaby &TestLaby::openLaby()
 
 FrmAuswahl &TestLaby::reachHub()
 {
-    t->program.start();
+    t->startPastSplash();
     Drive::type(t->program.frmStart().ctl("txtName"), "Lea");
     Drive::click(t->program.frmStart().ctl("cmdStart"));
     Drive::click(t->program.frmBedienung().ctl("cmdGelesen"));
