@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include <cmath>
+
 namespace NumberText {
 
 QString format(float value, const QLocale &locale)
@@ -13,6 +15,13 @@ QString format(float value, const QLocale &locale)
     return text;
 }
 
+static std::optional<float> finite(float value)
+{
+    if (std::isfinite(value))
+        return value;
+    return std::nullopt;
+}
+
 std::optional<float> parse(const QString &text, const QLocale &locale)
 {
     const QString trimmed = text.trimmed();
@@ -24,7 +33,7 @@ std::optional<float> parse(const QString &text, const QLocale &locale)
     bool ok = false;
     float value = strict.toFloat(trimmed, &ok);
     if (ok)
-        return value;
+        return finite(value);
 
     // The other decimal separator: a point where the locale writes a comma, and the other way.
     const QString decimal = strict.decimalPoint();
@@ -37,7 +46,7 @@ std::optional<float> parse(const QString &text, const QLocale &locale)
     c.setNumberOptions(QLocale::RejectGroupSeparator);
     value = c.toFloat(swapped, &ok);
     if (ok)
-        return value;
+        return finite(value);
     return std::nullopt;
 }
 

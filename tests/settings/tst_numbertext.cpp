@@ -67,6 +67,13 @@ void TestNumberText::parse_data()
     QTest::newRow("de empty") << de << "" << false << 0.0f;
     QTest::newRow("en empty") << en << "" << false << 0.0f;
     QTest::newRow("two separators") << de << "1,2,3" << false << 0.0f;
+    // A position or size must be a finite number a float can hold.
+    QTest::newRow("nan") << de << "nan" << false << 0.0f;
+    QTest::newRow("infinite") << en << "inf" << false << 0.0f;
+    QTest::newRow("negative infinite") << de << "-inf" << false << 0.0f;
+    QTest::newRow("beyond float") << de << "1e39" << false << 0.0f;
+    QTest::newRow("beyond float, other separator") << de << "3.5e38" << false << 0.0f;
+    QTest::newRow("largest float") << en << "3.4e38" << true << 3.4e38f;
 }
 
 void TestNumberText::parse()

@@ -253,6 +253,11 @@ void TestFang::tick_data()
     QTest::newRow("level 3: a finished button with +20 alternates")
         << 3 << true << 45.0f << 7170.0f << 0 << 20 << QList<float>{45, 45, 45, 45}
         << QList<float>{7150, 7170, 7150, 7170};
+    // Button 1 is 1455 high; with a client height of 8625 its bottom edge turns at 7065, 1560
+    // above the client's bottom edge, so its top turns once it has reached 5610.
+    QTest::newRow("level 3: a scattered button moving down turns 1560 above the bottom")
+        << 3 << false << 3000.0f << 5590.0f << 0 << 20 << QList<float>{3000, 3000, 3000}
+        << QList<float>{5610, 5590, 5570};
     QTest::newRow("level 4: a step of 0 never moves")
         << 4 << false << 3000.0f << 3000.0f << 0 << 0 << QList<float>{3000, 3000, 3000} << QList<float>{3000, 3000, 3000};
     QTest::newRow("level 5: moves both ways, turning at the top")
