@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test shots bench clean
+.PHONY: all deps configure build run test shots bench package clean
 
 all: build
 
@@ -28,6 +28,10 @@ shots: build
 
 bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench
+
+# The Debian package, zeigerdiplom_VERSION_amd64.deb, in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)
