@@ -23,7 +23,7 @@ foreach(size IN LISTS ZD_ICON_SIZES)
     add_custom_command(
         OUTPUT ${png}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${ZD_ICON_DIR}/${size}
-        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${ZD_ICON_DIR}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=${ZD_TOOL_RUNTIME}
                 $<TARGET_FILE:zeigerdiplom-render> ${CMAKE_CURRENT_SOURCE_DIR}/assets/mouse.svg ${png} ${size} ${size}
         DEPENDS zeigerdiplom-render assets/mouse.svg
         VERBATIM)
