@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= $(BUILD_DIR)/sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-sanitize fuzz-merge shots bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz-merge shots bench package clean
 
 all: build
 
@@ -54,6 +54,10 @@ bench: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-urkunde
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-laby
 	@bench/startup.sh $(BUILD_DIR)/zeigerdiplom $(BUILD_DIR)/zeigerdiplom-barewindow
+
+# The Debian package, zeigerdiplom_VERSION_amd64.deb, in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

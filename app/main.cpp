@@ -5,8 +5,15 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // Without a desktop Qt would abort with advice to reinstall it; one plain line says more.
+    if (!desktopAvailable()) {
+        std::fputs("zeigerdiplom: no display found (DISPLAY is not set); start it on a desktop.\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     configureApplication(app);
 

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  clang libclang-rt-14-dev dpkg-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev
   qt6-translations-l10n
   fonts-liberation2 fontconfig
   xvfb xdotool x11-utils imagemagick poppler-utils tesseract-ocr
@@ -23,5 +24,12 @@ echo "Installing missing packages: ${missing[*]}"
 sudo=""
 if [[ $(id -u) -ne 0 ]]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# apt's progress lines and notices go to a log, shown only when something fails.
+log=$(mktemp)
+if ! { $sudo apt-get update -qq && $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  rm -f "$log"
+  echo "Installing the packages failed; see the lines above." >&2
+  exit 1
+fi
+rm -f "$log"
