@@ -124,7 +124,7 @@ void TestMonkey::startProgram()
 {
     t = std::make_unique<TestProgram>();
     m_boxesSeen = 0;
-    t->startPastSplash();
+    t->program.start();
 }
 
 // The screen that takes input: the modal one in front, else the active window, else any
@@ -161,7 +161,30 @@ QString TestMonkey::fire(Screen &screen)
     static const Qt::MouseButton Buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
 
     const int kind = pick(100);
-    if (kind < 30) {
+    if (kind < 10) {
+        // A click on one of the screen's controls, as a child aiming at it would give it; on a
+        // level now and then the number that comes next.
+        std::vector<Control *> targets;
+        for (const auto &c : screen.controls())
+            if (c->widget() && c->widget()->isVisible())
+                targets.push_back(c.get());
+        if (targets.empty())
+            return QStringLiteral("nothing to aim at");
+        Control *target = targets[size_t(pick(int(targets.size())))];
+        if (screen.findControl(QStringLiteral("cmd1"), 1) && pick(2) == 0)
+            if (Control *next = screen.findControl(QStringLiteral("cmd1"), screen.tag().toInt() + 1))
+                target = next;
+        // The click may unload the screen and its controls with it.
+        const QString name = QStringLiteral("%1(%2)").arg(target->name()).arg(target->index());
+        QWidget *w = target->widget();
+        const QPointF at = QPointF(w->mapTo(window, w->rect().center())) * Twips::PerPixel;
+        Drive::pointerMove(screen, at);
+        Drive::pointerPress(screen, at);
+        if (screen.isLoaded())
+            Drive::pointerRelease(screen, at);
+        return QStringLiteral("click on %1 at %2").arg(name, where(at));
+    }
+    if (kind < 35) {
         const QPointF at = point(false);
         const Qt::MouseButton button = Buttons[pick(3)];
         Drive::pointerMove(screen, at);
@@ -170,7 +193,7 @@ QString TestMonkey::fire(Screen &screen)
             Drive::pointerRelease(screen, at, button);
         return QStringLiteral("click %1 at %2").arg(int(button)).arg(where(at));
     }
-    if (kind < 40) {
+    if (kind < 45) {
         const QPointF from = point(false);
         const QPointF to = point(true);
         const Qt::MouseButton button = Buttons[pick(3)];
@@ -182,7 +205,7 @@ QString TestMonkey::fire(Screen &screen)
             Drive::pointerRelease(screen, to, button);
         return QStringLiteral("drag %1 from %2 to %3").arg(int(button)).arg(where(from), where(to));
     }
-    if (kind < 55) {
+    if (kind < 57) {
         const QPointF at = point(pick(4) == 0);
         Drive::pointerMove(screen, at);
         return QStringLiteral("move to %1").arg(where(at));
