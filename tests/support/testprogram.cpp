@@ -143,4 +143,11 @@ void moveOver(Screen &screen, QPointF twips, Qt::MouseButtons held)
     sendMove(screen.window(), twips, held);
 }
 
+void settle()
+{
+    // No timer fires here: a test ticks the timers it means to.
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace Drive

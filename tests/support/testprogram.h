@@ -114,6 +114,12 @@ void pointerRelease(Screen &screen, QPointF twips, Qt::MouseButton button = Qt::
 void moveOver(Control &control, QPointF twips, Qt::MouseButtons held = Qt::NoButton);
 void moveOver(Screen &screen, QPointF twips, Qt::MouseButtons held = Qt::NoButton);
 
+// What the event loop does between two events of a user, without waiting for any timer: the
+// window system's events (exposures, activations) and the events widgets posted to themselves
+// are handled, and the windows the program let go of are deleted. A test that never lets them
+// through piles them up as the running program never does.
+void settle();
+
 } // namespace Drive
 
 // QTEST_MAIN with the program's own application set-up and a fixed German locale.
