@@ -35,7 +35,7 @@ press() {
         clicked=1
         sleep 0.05
     done
-    fail "button $k could not be pressed"
+    fail "button $k could not be pressed; buttons seen last: $(tr '\n' ';' <<<"$all")"
 }
 
 wrong_press() {

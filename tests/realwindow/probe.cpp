@@ -2,7 +2,8 @@
 //
 //   probe buttons SHOT.png RRGGBB MAXTOP
 //       one line "index x y" per number button of that face colour whose top edge lies above
-//       MAXTOP pixels, x and y the middle of the button in the window
+//       MAXTOP pixels, x and y the point of the button to click (its middle unless another
+//       button covers that)
 //   probe hub SHOT.png
 //       "points attempts errors" as the hub's score labels show them, read by comparing each
 //       label with the program's own label drawn with every candidate number
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cmath>
 #include <limits>
@@ -54,6 +56,43 @@ struct Runs
     std::vector<int> down;
 };
 
+struct Found
+{
+    int index;
+    QRect square;
+};
+
+// The point of a button to click: the one farthest inside its own square that no other button's
+// square covers. Moving buttons of one level share a colour and may ride over each other for a
+// long while; a click on the middle of a covered button would press the one above it.
+QPoint clickPoint(const Found &button, const std::vector<Found> &all)
+{
+    const QRect &own = button.square;
+    const auto coveredAt = [&](QPoint p) {
+        return std::any_of(all.begin(), all.end(), [&](const Found &other) {
+            return other.index != button.index && other.square.contains(p);
+        });
+    };
+    QPoint best(own.left() + own.width() / 2, own.top() + own.height() / 2);
+    if (!coveredAt(best))
+        return best;
+    int bestDepth = -1;
+    const int step = std::max(2, own.width() / 12);
+    for (int y = own.top() + 3; y <= own.bottom() - 3; y += step)
+        for (int x = own.left() + 3; x <= own.right() - 3; x += step) {
+            const QPoint p(x, y);
+            if (coveredAt(p))
+                continue;
+            // How far the button may move before a click here misses it.
+            const int depth = std::min({x - own.left(), own.right() - x, y - own.top(), own.bottom() - y});
+            if (depth > bestDepth) {
+                bestDepth = depth;
+                best = p;
+            }
+        }
+    return best;
+}
+
 int buttons(const QImage &shot, QRgb face, int maxTop)
 {
     // A number button is a square of its side with the raised edge of a graphical button:
@@ -63,11 +102,12 @@ int buttons(const QImage &shot, QRgb face, int maxTop)
     // have exactly the button's length, so edges of neighbours that line up do not count.
     const Runs white(shot, 0xFFFFFF);
     const Runs black(shot, 0x000000);
+    std::vector<Found> found;
     for (int i = 1; i <= Board::Buttons; ++i) {
         const int n = int(std::lround(Board::side(i) / 15));
-        bool found = false;
-        for (int y = 0; y + n <= shot.height() && y < maxTop && !found; ++y) {
-            for (int x = 0; x + n <= shot.width() && !found; ++x) {
+        bool seen = false;
+        for (int y = 0; y + n <= shot.height() && y < maxTop && !seen; ++y) {
+            for (int x = 0; x + n <= shot.width() && !seen; ++x) {
                 const int r = x + n - 1;
                 const int b = y + n - 1;
                 // An edge starts at the corner, not somewhere along a longer white line.
@@ -77,15 +117,17 @@ int buttons(const QImage &shot, QRgb face, int maxTop)
                     continue;
                 const bool bottom = black.r(x, b) >= n;
                 const bool right = black.d(r, y) >= n;
-                const bool corner = (top && left && is(shot, x + 2, y + 2, face))
+                seen = (top && left && is(shot, x + 2, y + 2, face))
                     || (left && bottom && is(shot, x + 2, b - 2, face))
                     || (top && right && is(shot, r - 2, y + 2, face));
-                if (corner) {
-                    std::printf("%d %d %d\n", i, x + n / 2, y + n / 2);
-                    found = true;
-                }
+                if (seen)
+                    found.push_back({i, QRect(x, y, n, n)});
             }
         }
+    }
+    for (const Found &button : found) {
+        const QPoint p = clickPoint(button, found);
+        std::printf("%d %d %d\n", button.index, p.x(), p.y());
     }
     return 0;
 }
