@@ -8,49 +8,7 @@ source "$(dirname "$0")/xsession.sh"
 program=$1
 probe=$2
 
-Hub="S P I E L     A U S W A H L"
-
-# The colour of one pixel of the last screenshot, as RRGGBB.
-pixel() {
-    convert "$session_dir/shot.png" -crop "1x1+$1+$2" -depth 8 txt:- | tail -n1 \
-        | grep -o '#[0-9A-Fa-f]\{6\}' | tr -d '#' | tr 'a-f' 'A-F'
-}
-
-# Waits up to five seconds for a pixel of the window to take a colour; leaves the screenshot.
-wait_pixel() {
-    local win=$1 x=$2 y=$3 colour=$4
-    for _ in $(seq 50); do
-        shot "$win" && [[ $(pixel "$x" "$y") == "$colour" ]] && return 0
-        sleep 0.1
-    done
-    fail "$5: pixel $x,$y is $(pixel "$x" "$y"), expected $colour"
-}
-
-expect_pixel() {
-    local got
-    got=$(pixel "$1" "$2")
-    [[ "$got" == "$3" ]] || fail "$4: pixel $1,$2 is $got, expected $3"
-}
-
-# Moves the pointer along points given in twips of the client area, in steps of 5 pixels, so
-# that it is reported several times inside every corridor it passes.
-walk() {
-    local win=$1
-    shift
-    local moves
-    moves=$(awk -v win="$win" '
-        BEGIN {
-            for (i = 1; i < ARGC; i++) { split(ARGV[i], p, ","); x[i] = p[1] / 15; y[i] = p[2] / 15 }
-            for (i = 2; i < ARGC; i++) {
-                dx = x[i] - x[i-1]; dy = y[i] - y[i-1]
-                n = int((dx * dx > dy * dy ? (dx < 0 ? -dx : dx) : (dy < 0 ? -dy : dy)) / 5) + 1
-                for (k = 1; k <= n; k++)
-                    printf "mousemove --window %s %d %d ", win, x[i-1] + dx * k / n, y[i-1] + dy * k / n
-            }
-        }' "$@")
-    # shellcheck disable=SC2086
-    xdotool $moves
-}
+source "$(dirname "$0")/labysteps.sh"
 
 start_x
 start_program "$program"
@@ -60,22 +18,8 @@ reach_hub "Lea"
 wait_pixel "$hub" 467 331 FFFFFF "corridor 1 in the tile"
 expect_pixel 495 331 000000 "divider 1 in the tile"
 
-# The right tile lies at 6240, 2400 and is 4905 x 4785 twips.
-click_twips "$hub" 8692 4792
-laby=$(wait_window "Das Labyrinth") || exit 1
-[[ $(client_size "$laby") == "794x575" ]] || fail "labyrinth client area is $(client_size "$laby")"
-sleep 0.3
-
-# The faces' top-left corner lies at 4560, 2760 twips: pixel 304, 184.
-Yellow=FFFF00
-Black=000000
-
-# Start, into corridor 1 and right on into divider 1.
-click_twips "$laby" 700 1000
-walk "$laby" 700,1000 1807,1000 2400,1000
-wait_pixel "$laby" 311 191 "$Yellow" "sad face"
-# 232 twips are 15 pixels: the face still covers its 13th column.
-expect_pixel 316 191 "$Yellow" "sad face's width"
+open_laby
+run_into_wall
 
 # A held button over the corridors warns, and warns again while it stays held.
 walk "$laby" 2400,1000 1807,1000 1807,3000
@@ -92,23 +36,6 @@ xdotool key Return
 wait_gone "Zeigerdiplom"
 xdotool mouseup 1
 
-# Start again and go along the corridors to the goal.
-# (click_twips waits for the pointer to move, so the walk stops short of the click.)
-walk "$laby" 1807,3400 1807,1000 760,1000
-click_twips "$laby" 700 1000
-wait_pixel "$laby" 311 191 "$Black" "sad face hidden by the start"
-walk "$laby" 700,1000 1807,1000 1807,5047 3967,5047 3967,3607 6127,3607 6127,847 8287,847 \
-    8287,3487 10447,3487 10447,4447 11100,4447
-wait_pixel "$laby" 310 190 "$Yellow" "smiling face"
-# 182 twips are 12 pixels: the 13th column is the wall again.
-expect_pixel 316 191 "$Black" "smiling face's width"
-
-click_twips "$laby" 11300 4480
-wait_gone "Das Labyrinth"
-hub=$(wait_window "$Hub") || exit 1
-for _ in $(seq 50); do
-    shot "$hub" && numbers=$("$probe" hub "$session_dir/shot.png") && [[ "$numbers" == "50 2 1 " ]] && break
-    sleep 0.1
-done
-[[ "$numbers" == "50 2 1 " ]] || fail "hub shows '$numbers', expected 50 2 1"
+run_to_goal 1807,3400
+expect_hub_numbers "50 2 1"
 echo "1 passed, 0 failed"

@@ -143,3 +143,19 @@ shot() {
     xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 1
     timeout 5 import -window "$1" "$session_dir/shot.png" 2>/dev/null
 }
+
+# The hub's score board as "points attempts errors", read by the probe (its path in probe).
+hub_numbers() {
+    shot "$1" && "$probe" hub "$session_dir/shot.png"
+}
+
+# Waits for the hub and for its score board to show "points attempts errors".
+expect_hub_numbers() {
+    local numbers
+    hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
+    for _ in $(seq 30); do
+        numbers=$(hub_numbers "$hub") && [[ "$numbers" == "$1 " ]] && return 0
+        sleep 0.1
+    done
+    fail "hub shows '$numbers', expected $1"
+}
