@@ -9,9 +9,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 
 // The program's own font dialog, and the German of Qt's dialogs.
@@ -117,23 +120,67 @@ void TestDialogs::effectsOnlyWithTheirFlag()
     QVERIFY(part<QComboBox>(effects, "color")->isVisible());
 }
 
+namespace {
+
+// Every text a user can read in a window and its children.
+QStringList textsOf(const QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (const QAbstractButton *b : window.findChildren<QAbstractButton *>())
+        texts << b->text() << b->toolTip();
+    for (const QLabel *l : window.findChildren<QLabel *>())
+        texts << l->text();
+    for (const QGroupBox *g : window.findChildren<QGroupBox *>())
+        texts << g->title();
+    for (const QTabWidget *t : window.findChildren<QTabWidget *>())
+        for (int i = 0; i < t->count(); ++i)
+            texts << t->tabText(i);
+    texts.removeAll(QString());
+    return texts;
+}
+
+// Words of Qt's English texts that a German text never holds ("Name" is German as well).
+QStringList englishIn(const QStringList &texts)
+{
+    static const QRegularExpression english(QStringLiteral(
+        "\\b(Cancel|Print|Printer|Properties|Options|Copies|Pages?|Close|Yes|No|Save|Open|Undo|Redo|"
+        "Cut|Copy|Paste|Delete|Select|All|File|Type|Location|Collate|Reverse|Color|Colour|Duplex|"
+        "Output|Settings|Range|Current|Selection|Help|Apply|Reset|Abort|Retry|Ignore)\\b"));
+    QStringList found;
+    for (const QString &text : texts)
+        if (QString(text).remove(QLatin1Char('&')).contains(english))
+            found << text;
+    return found;
+}
+
+} // namespace
+
 void TestDialogs::qtDialogsSpeakGerman()
 {
     QPrinter printer;
     QPrintDialog print(&printer);
     QCOMPARE(print.windowTitle(), "Drucken");
-    QStringList buttons;
-    for (const QPushButton *b : print.findChildren<QPushButton *>())
-        buttons << b->text();
-    QVERIFY2(buttons.contains("&Drucken") && buttons.contains("Abbrechen"), qPrintable(buttons.join('|')));
+    const QStringList printTexts = textsOf(print);
+    QVERIFY2(printTexts.contains("&Drucken") && printTexts.contains("Abbrechen"), qPrintable(printTexts.join('|')));
+    QVERIFY2(englishIn(printTexts).isEmpty(), qPrintable(englishIn(printTexts).join('|')));
 
     FontDialog font({{"Arial", 10}, VbColors::Black}, 259);
     QDialogButtonBox *box = font.findChild<QDialogButtonBox *>();
     QCOMPARE(box->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    QVERIFY2(englishIn(textsOf(font)).isEmpty(), qPrintable(englishIn(textsOf(font)).join('|')));
 
     QLineEdit edit;
     std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
     QVERIFY(menu->actions().first()->text().startsWith("&Rückgängig"));
+    QStringList menuTexts;
+    for (const QAction *action : menu->actions())
+        menuTexts << action->text();
+    menuTexts.removeAll(QString());
+    QVERIFY2(englishIn(menuTexts).isEmpty(), qPrintable(englishIn(menuTexts).join('|')));
+
+    QMessageBox message(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    QVERIFY2(englishIn(textsOf(message)).isEmpty(), qPrintable(englishIn(textsOf(message)).join('|')));
 }
 
 ZD_TEST_MAIN(TestDialogs)
