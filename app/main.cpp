@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     // Without a desktop Qt would abort with advice to reinstall it; one plain line says more.
     if (!desktopAvailable()) {
-        std::fputs("zeigerdiplom: no display found (DISPLAY is not set); start it on a desktop.\n", stderr);
+        std::fputs("zeigerdiplom: kein Bildschirm gefunden (DISPLAY ist nicht gesetzt); bitte auf einem Desktop starten.\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
