@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -51,6 +52,23 @@ QString failureText(const SettingsStore::Values &values, const QString &path, co
     if (!reason.isEmpty())
         text += QLatin1Char(' ') + reason;
     return text;
+}
+
+// The settings take a lock file while they write. One whose owner was killed while writing it
+// names no owner, and the settings would wait half a minute for it to grow old; one that names a
+// finished program is cleared by the lock itself.
+void clearBrokenLock(const QString &path)
+{
+    QLockFile lock(path + QLatin1String(".lock"));
+    if (lock.tryLock(0)) {
+        lock.unlock();
+        return;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        lock.removeStaleLockFile();
 }
 
 // Why the file must not be replaced, or nothing when it may.
@@ -127,6 +145,7 @@ bool SettingsStore::WriteSettings(const QString &application, const QString &sec
         {
             PrivateFileMask mask;
             QDir().mkpath(QFileInfo(path).absolutePath());
+            clearBrokenLock(path);
             QSettings settings(path, QSettings::IniFormat);
             // Written beside the file and renamed over it: the file is whole at every moment.
             settings.setAtomicSyncRequired(true);
