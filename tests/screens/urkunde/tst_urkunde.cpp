@@ -40,6 +40,8 @@ private Q_SLOTS:
     void cancelledFontDialogChangesNothing();
     void printGivesOnePageWithPictureTextsAndNoButtons();
     void cancelledOrFailedPrintLeavesTheButtons();
+    void onlyAVerdictOfExactlyMinusOneOpensEditMode_data();
+    void onlyAVerdictOfExactlyMinusOneOpensEditMode();
     void leavingEndsEditMode_data();
     void leavingEndsEditMode();
     void accessKeysAndTabOrder();
@@ -617,6 +619,31 @@ void TestUrkunde::cancelledOrFailedPrintLeavesTheButtons()
         QVERIFY(urkunde.ctl(b).visible());
     QVERIFY(t->boxes.shown.isEmpty());
     QVERIFY(t->exits.isEmpty());
+}
+
+void TestUrkunde::onlyAVerdictOfExactlyMinusOneOpensEditMode_data()
+{
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<int>("editMode");
+    QTest::newRow("-1") << -1 << -1;
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("1") << 1 << 0;
+    QTest::newRow("-2") << -2 << 0;
+}
+
+void TestUrkunde::onlyAVerdictOfExactlyMinusOneOpensEditMode()
+{
+    QFETCH(int, verdict);
+    QFETCH(int, editMode);
+    FrmUrkunde &urkunde = open();
+    Drive::click(urkunde.ctl("cmdEdit"));
+    FrmPasswort &prompt = t->program.frmPasswort();
+    QVERIFY(prompt.isLoaded());
+    // The prompt ends with whatever verdict it leaves behind.
+    t->vars().PasswortOK = qint16(verdict);
+    t->nav().unload(prompt);
+    QCOMPARE(urkunde.EditierModus, qint16(editMode));
+    QCOMPARE(urkunde.ctl("cmdEdit").caption(), editMode ? "Editieren beenden" : "Editieren");
 }
 
 void TestUrkunde::leavingEndsEditMode_data()
