@@ -89,6 +89,29 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ');
 }
 
+// Text that glyph by glyph would come out wrong: right-to-left letters, which would stand in
+// reverse order, and marks and joiners, which only the font's shaping puts in their place.
+bool needsShaping(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x0300)
+            continue;
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return true;
+        default:
+            break;
+        }
+        if (c.isMark() || c.category() == QChar::Other_Format)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // Per UTF-16 unit of a text: its glyph, how far it advances and how far its ink reaches. The
@@ -117,7 +140,8 @@ ClassicText::Measured ClassicText::measure(const QString &text) const
     m.advance.assign(size_t(n), 0);
     m.ink.assign(size_t(n), 0);
     m.gained.assign(size_t(n), 0);
-    if (m_face->raw.isValid())
+    const bool shaped = needsShaping(text);
+    if (m_face->raw.isValid() && !shaped)
         m.glyphs = m_face->raw.glyphIndexesForString(text);
     qsizetype g = 0;
     for (qsizetype i = 0; i < n; ++i) {
@@ -137,6 +161,14 @@ ClassicText::Measured ClassicText::measure(const QString &text) const
         }
         if (pair)
             ++i;
+    }
+    if (shaped && n > 0) {
+        // Shaped, the line is as wide as Qt sets it; the last character takes the difference.
+        int sum = 0;
+        for (int a : m.advance)
+            sum += a;
+        m.advance.back() += int(std::lrint(m_face->fallback.horizontalAdvance(text))) - sum;
+        m.ink.back() = std::max(m.ink.back(), m.advance.back());
     }
     return m;
 }
@@ -270,7 +302,8 @@ void ClassicText::draw(QPainter &painter, QPoint topLeft, const QString &line, i
     const Measured m = measure(line);
     const QPointF baseline(topLeft.x(), topLeft.y() + m_face->ascent);
     if (!m.complete) {
-        // Qt's own layout finds the missing characters in other fonts.
+        // Qt's own layout finds the missing characters in other fonts and shapes what needs it,
+        // from the left edge whatever the text's direction.
         painter.setFont(m_font);
         painter.drawText(baseline, line);
         return;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -113,6 +114,10 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
     }
     case ControlKind::TextBox: {
         auto *edit = new QLineEdit(container);
+        // The designs set no length limit, and their text starts at the left edge whatever
+        // the direction of the text typed: a Hebrew name would otherwise stand at the right.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
         if (!spec.style.passwordChar.isNull()) {
             edit->setEchoMode(QLineEdit::Password);
             // The style would draw its own dots; the design names the character to show.

@@ -3,9 +3,13 @@
 #include "errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtEndian>
+
+#include <cstdlib>
 
 namespace Pictures {
 
@@ -14,6 +18,84 @@ static bool isSvg(const QString &source)
     return source.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
+static bool isResource(const QString &source)
+{
+    return source.startsWith(QLatin1Char(':'));
+}
+
+// A file from disk is read in the format its name gives, never in whatever its content looks
+// like, and refused once its header announces more than MaxSide pixels on a side.
+static void prepare(QImageReader &reader, const QString &source)
+{
+    if (isResource(source))
+        return;
+    const QByteArray format = QFileInfo(source).suffix().toLower().toLatin1();
+    if (format.isEmpty())
+        return;
+    reader.setFormat(format);
+    reader.setAutoDetectImageFormat(false);
+}
+
+static bool withinBound(QSize size)
+{
+    return size.width() <= MaxSide && size.height() <= MaxSide;
+}
+
+namespace {
+
+quint32 le32(const QByteArray &bytes, qsizetype at)
+{
+    return at + 4 <= bytes.size() ? qFromLittleEndian<quint32>(bytes.constData() + at) : 0;
+}
+
+quint16 le16(const QByteArray &bytes, qsizetype at)
+{
+    return at + 2 <= bytes.size() ? qFromLittleEndian<quint16>(bytes.constData() + at) : 0;
+}
+
+// Whether the file holds all the bytes its headers promise. The decoders read a cut-off bitmap
+// without complaint and show what they found, half a picture over black.
+bool isWhole(QFile &file, const QByteArray &format)
+{
+    const qint64 size = file.size();
+    const QByteArray head = file.read(6 + 16 * 64);
+    if (format == "bmp") {
+        if (head.size() < 30 || !head.startsWith("BM"))
+            return false;
+        const qint64 offset = le32(head, 10);
+        const quint32 dib = le32(head, 14);
+        qint64 width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
+        if (dib == 12) {
+            width = le16(head, 18);
+            height = le16(head, 20);
+            bits = le16(head, 24);
+        } else {
+            width = qint32(le32(head, 18));
+            height = qint32(le32(head, 22));
+            bits = le16(head, 28);
+            compression = le32(head, 30);
+            imageSize = le32(head, 34);
+        }
+        const bool plain = compression == 0 || compression == 3 || compression == 6;
+        const qint64 stride = (std::abs(width) * bits + 31) / 32 * 4;
+        return size >= offset + (plain ? stride * std::abs(height) : imageSize);
+    }
+    if (format == "ico" || format == "cur") {
+        const int count = le16(head, 4);
+        if (count < 1 || head.size() < 6 + 16 * qMin(count, 64))
+            return false;
+        for (int i = 0; i < qMin(count, 64); ++i) {
+            const qsizetype entry = 6 + 16 * i;
+            if (qint64(le32(head, entry + 12)) + le32(head, entry + 8) > size)
+                return false;
+        }
+        return true;
+    }
+    return true;
+}
+
+} // namespace
+
 bool isAvailable(const QString &source)
 {
     return !source.isEmpty() && QFile::exists(source);
@@ -21,10 +103,19 @@ bool isAvailable(const QString &source)
 
 QString loadFile(const QString &path)
 {
-    if (!QFile::exists(path))
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw RuntimeError(QStringLiteral("Datei nicht gefunden: %1").arg(path));
-    QImageReader reader(path);
-    if (reader.read().isNull())
+    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (!isWhole(file, format))
+        throw RuntimeError(QStringLiteral("Unvollständiges Bild: %1").arg(path));
+    file.seek(0);
+    QImageReader reader(&file, format);
+    reader.setAutoDetectImageFormat(false);
+    if (reader.size().isValid() && !withinBound(reader.size()))
+        throw RuntimeError(QStringLiteral("Zu großes Bild: %1").arg(path));
+    const QImage picture = reader.read();
+    if (picture.isNull() || !withinBound(picture.size()))
         throw RuntimeError(QStringLiteral("Ungültiges Bild: %1").arg(path));
     return path;
 }
@@ -33,7 +124,10 @@ QSize naturalSize(const QString &source)
 {
     if (isSvg(source))
         return QSvgRenderer(source).defaultSize();
-    return QImageReader(source).size();
+    QImageReader reader(source);
+    prepare(reader, source);
+    const QSize size = reader.size();
+    return withinBound(size) ? size : QSize();
 }
 
 QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
@@ -50,6 +144,9 @@ QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
         renderer.render(&painter);
     } else {
         QImageReader reader(source);
+        prepare(reader, source);
+        if (!withinBound(reader.size()))
+            return {};
         if (reader.size().isValid() && reader.size() != pixels && reader.supportsOption(QImageIOHandler::ScaledSize))
             reader.setScaledSize(pixels);
         pixmap = QPixmap::fromImageReader(&reader);

@@ -1,6 +1,7 @@
 #include "frmauswahl.h"
 
 #include "app/assets.h"
+#include "app/oneline.h"
 #include "app/pictures.h"
 #include "screens/fang/frmmaus.h"
 #include "screens/laby/frmlaby.h"
@@ -74,7 +75,7 @@ void FrmAuswahl::Form_Load()
 {
     setWidth(12000);
     setHeight(9000);
-    ctl("lblSchüler").setCaption(vars().Schueler);
+    ctl("lblSchüler").setCaption(oneLine(vars().Schueler));
     ctl("lblPunkte").setCaption(QString::number((vars().PunkteFang + vars().PunkteLaby).value()));
     ctl("lblVersuche").setCaption(QString::number((vars().VersucheFang + vars().VersucheLaby).value()));
     ctl("lblFehler").setCaption(QString::number(vars().Fehler.value()));

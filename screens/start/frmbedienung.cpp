@@ -1,6 +1,7 @@
 #include "frmbedienung.h"
 
 #include "app/assets.h"
+#include "app/oneline.h"
 
 using enum ControlKind;
 using namespace VbColors;
@@ -85,7 +86,7 @@ void FrmBedienung::connectHandlers()
 
 void FrmBedienung::Form_Load()
 {
-    ctl("lblSchüler").setCaption(vars().Schueler);
+    ctl("lblSchüler").setCaption(oneLine(vars().Schueler));
     // ". So spielst du:" follows the name without a gap.
     ctl("lbl3").setLeft(ctl("lblSchüler").left() + ctl("lblSchüler").width());
 }

@@ -2,6 +2,9 @@
 
 #include "app/assets.h"
 #include "app/commondialog.h"
+#include "app/errors.h"
+#include "app/oneline.h"
+#include "app/pictures.h"
 #include "app/printform.h"
 #include "frmpasswort.h"
 #include "settings/numbertext.h"
@@ -101,13 +104,19 @@ void FrmUrkunde::Form_Load()
 {
     setWidth(12000);
     setHeight(9000);
-    // The picture beside the program wins; without a readable one the built-in picture shows.
-    if (!setPicture(QDir(program().appPath()).filePath(QStringLiteral("Urkunde.bmp"))))
+    // The picture beside the program wins; without a whole, readable one of a sensible size the
+    // built-in picture shows, rather than half a picture or none.
+    QString picture = Assets::Urkunde;
+    try {
+        picture = Pictures::loadFile(QDir(program().appPath()).filePath(QStringLiteral("Urkunde.bmp")));
+    } catch (const RuntimeError &) {
+    }
+    if (!setPicture(picture))
         setPicture(Assets::Urkunde);
 
     Control &name = ctl("cmdLabel", 0);
     Control &score = ctl("cmdLabel", 1);
-    name.setCaption(vars().Schueler);
+    name.setCaption(oneLine(vars().Schueler));
     score.setCaption(QString::number((vars().PunkteFang + vars().PunkteLaby).value()));
 
     // The keys ending in X hold the Top, those ending in Y the Left.
@@ -191,11 +200,6 @@ void FrmUrkunde::cmdSchrift_Click()
     }
 }
 
-bool FrmUrkunde::write(const QString &key, const QString &value)
-{
-    return program().settings().WriteSetting(Application, Section, key, value);
-}
-
 void FrmUrkunde::cmdSpeichern_Click()
 {
     if (!EditierModus) {
@@ -204,7 +208,8 @@ void FrmUrkunde::cmdSpeichern_Click()
     }
     const Control &name = ctl("cmdLabel", 0);
     const Control &score = ctl("cmdLabel", 1);
-    const std::pair<QString, QString> layout[] = {
+    // One replacement of the file with all eight: a layout is never stored half.
+    const SettingsStore::Values layout{
         {QStringLiteral("Urkunde0X"), NumberText::format(name.top())},
         {QStringLiteral("Urkunde0Y"), NumberText::format(name.left())},
         {QStringLiteral("Urkunde1X"), NumberText::format(score.top())},
@@ -214,10 +219,8 @@ void FrmUrkunde::cmdSpeichern_Click()
         {QStringLiteral("Schriftgr0"), NumberText::format(name.font().size)},
         {QStringLiteral("Schriftgr1"), NumberText::format(score.font().size)},
     };
-    // A write that fails has been reported; the keys after it keep their old values.
-    for (const auto &[key, value] : layout)
-        if (!write(key, value))
-            return;
+    // A failed store has been reported; the file keeps the layout stored before.
+    program().settings().WriteSettings(Application, Section, layout);
 }
 
 void FrmUrkunde::cmdDrucken_Click()

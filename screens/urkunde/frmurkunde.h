@@ -35,5 +35,4 @@ private:
     float readPosition(const QString &key, double defaultValue) const;
     float readFontSize(const QString &key) const;
     QString readFace(const QString &key) const;
-    bool write(const QString &key, const QString &value);
 };

@@ -6,7 +6,9 @@
 #include "screens/start/frmstart.h"
 #include "support/testprogram.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -346,6 +348,15 @@ void TestLaby::brokenFaceFilesGiveTheBuiltInFaces_data()
     QTest::newRow("Face02 missing") << QByteArray() << QByteArray("keep");
     QTest::newRow("Face04 missing") << QByteArray("keep") << QByteArray();
     QTest::newRow("both garbage") << QByteArray("kein Bild") << QByteArray("\x00\x00\x01\x00\x02", 5);
+    QTest::newRow("Face02 empty") << QByteArray("") << QByteArray("keep");
+    QTest::newRow("Face02 cut short") << QByteArray("cut") << QByteArray("keep");
+    QTest::newRow("Face04 cut short") << QByteArray("keep") << QByteArray("cut");
+    QTest::newRow("Face04 a PNG by that name") << QByteArray("keep") << QByteArray("png");
+    QTest::newRow("Face02 a text by that name") << QByteArray("Hallo Welt\n") << QByteArray("keep");
+    // One icon of 256 x 256 pixels whose data says it lies 200 MB further on.
+    QTest::newRow("Face02 pointing past its end")
+        << QByteArray("\x00\x00\x01\x00\x01\x00\x00\x00\x00\x00\x01\x00\x20\x00\x28\x00\x00\x00\x00\x00\x00\x0c", 22)
+        << QByteArray("keep");
 }
 
 void TestLaby::brokenFaceFilesGiveTheBuiltInFaces()
@@ -355,11 +366,21 @@ void TestLaby::brokenFaceFilesGiveTheBuiltInFaces()
     for (const auto &[file, content] : {std::pair{"Face02.ico", face02}, std::pair{"Face04.ico", face04}}) {
         if (content == "keep")
             continue;
+        QByteArray bytes = content;
+        QFile original(QStringLiteral(FACE_DIR "/%1").arg(file));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        if (content == "cut")
+            bytes = original.readAll().chopped(100);
+        if (content == "png") {
+            QBuffer png;
+            QVERIFY(QImage::fromData(original.readAll(), "ICO").save(&png, "PNG"));
+            bytes = png.data();
+        }
         QFile::remove(face(file));
-        if (!content.isNull()) {
+        if (!bytes.isNull()) {
             QFile f(face(file));
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
+            f.write(bytes);
         }
     }
     const QString smiling = face02 == "keep" ? face("Face02.ico") : Assets::Smiley;

@@ -40,6 +40,8 @@ private Q_SLOTS:
     void cancelledFontDialogChangesNothing();
     void printGivesOnePageWithPictureTextsAndNoButtons();
     void cancelledOrFailedPrintLeavesTheButtons();
+    void onlyAVerdictOfExactlyMinusOneOpensEditMode_data();
+    void onlyAVerdictOfExactlyMinusOneOpensEditMode();
     void leavingEndsEditMode_data();
     void leavingEndsEditMode();
     void accessKeysAndTabOrder();
@@ -219,6 +221,8 @@ void TestUrkunde::storedValuesThatAreNoUsableNumberGiveTheDefault_data()
     QTest::newRow("Left of the score: not a number") << "Urkunde1Y" << "nan" << 10.0f;
     QTest::newRow("Left of the score: infinite") << "Urkunde1Y" << "inf" << 10.0f;
     QTest::newRow("Left of the score: far away") << "Urkunde1Y" << "1e30" << 10.0f;
+    QTest::newRow("Left of the score: beyond any float") << "Urkunde1Y" << "1e39" << 10.0f;
+    QTest::newRow("Top of the name: 100,000 digits") << "Urkunde0X" << QString(100000, QLatin1Char('7')) << 10.0f;
     QTest::newRow("Left of the score: point instead of comma") << "Urkunde1Y" << "12.5" << 12.5f;
     QTest::newRow("size zero") << "Schriftgr0" << "0" << 10.0f;
     QTest::newRow("size negative") << "Schriftgr0" << "-5" << 10.0f;
@@ -251,24 +255,87 @@ void TestUrkunde::backgroundPictureBesideTheProgram_data()
     QTest::addColumn<bool>("ownPicture");
     QTest::newRow("missing: built-in picture") << "" << false;
     QTest::newRow("unreadable: built-in picture") << "garbage" << false;
+    QTest::newRow("empty: built-in picture") << "empty" << false;
+    QTest::newRow("cut short: built-in picture") << "truncated" << false;
+    QTest::newRow("a PNG by that name: built-in picture") << "png" << false;
+    QTest::newRow("20000 x 20000 announced: built-in picture") << "huge header" << false;
+    QTest::newRow("10000 x 10000 in a few bytes: built-in picture") << "bomb" << false;
+    QTest::newRow("4097 pixels wide: built-in picture") << "wide" << false;
     QTest::newRow("a school's own picture") << "blue" << true;
 }
+
+namespace {
+
+// A bitmap's file and information headers: 8 bits a pixel with a grey palette, run-length
+// encoded when its data holds fewer bytes than the picture has pixels.
+QByteArray bitmap(qint32 width, qint32 height, const QByteArray &data)
+{
+    const bool encoded = data.size() < qint64(width) * height;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(54 + 1024 + data.size()) << quint32(0) << quint32(54 + 1024);
+    out << quint32(40) << width << height << quint16(1) << quint16(8) << quint32(encoded ? 1 : 0)
+        << quint32(data.size()) << quint32(2835) << quint32(2835) << quint32(256) << quint32(0);
+    for (int i = 0; i < 256; ++i)
+        out << quint8(i) << quint8(i) << quint8(i) << quint8(0);
+    out.writeRawData(data.constData(), int(data.size()));
+    return bytes;
+}
+
+long peakKilobytes()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+} // namespace
 
 void TestUrkunde::backgroundPictureBesideTheProgram()
 {
     QFETCH(QString, file);
     QFETCH(bool, ownPicture);
     const QString path = t->programDir() + "/Urkunde.bmp";
-    if (file == "garbage") {
+    QImage blue(300, 200, QImage::Format_RGB888);
+    blue.fill(QColor(0, 0, 255));
+    auto write = [&](const QByteArray &bytes) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("BM this is no picture");
+        f.write(bytes);
+    };
+    if (file == "garbage") {
+        write("BM this is no picture");
+    } else if (file == "empty") {
+        write({});
+    } else if (file == "truncated") {
+        QVERIFY(blue.save(path, "BMP"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.resize(f.size() / 2));
+    } else if (file == "png") {
+        QVERIFY(blue.save(path, "PNG"));
+    } else if (file == "huge header") {
+        write(bitmap(20000, 20000, QByteArray(20000, '\x7f')));
+    } else if (file == "bomb") {
+        // Each row ends at once: 20000 bytes that decode into 100 MB.
+        QByteArray rows;
+        for (int y = 0; y < 10000; ++y)
+            rows += QByteArray("\x00\x00", 2);
+        write(bitmap(10000, 10000, rows + QByteArray("\x00\x01", 2)));
+    } else if (file == "wide") {
+        write(bitmap(4097, 2, QByteArray(4100 * 2, '\x7f')));
     } else if (file == "blue") {
-        QImage picture(300, 200, QImage::Format_RGB888);
-        picture.fill(QColor(0, 0, 255));
-        QVERIFY(picture.save(path, "BMP"));
+        QVERIFY(blue.save(path, "BMP"));
     }
+    const long peakBefore = peakKilobytes();
     FrmUrkunde &urkunde = open();
+    // A picture from disk never costs more than a few dozen megabytes.
+    QVERIFY2(peakKilobytes() - peakBefore < 64 * 1024, qPrintable(QString::number(peakKilobytes() - peakBefore)));
     QVERIFY(t->exits.isEmpty());
     const QImage shot = urkunde.window()->grab().toImage();
     // Inside the heading of the built-in picture, and far right where a small picture ends.
@@ -552,6 +619,31 @@ void TestUrkunde::cancelledOrFailedPrintLeavesTheButtons()
         QVERIFY(urkunde.ctl(b).visible());
     QVERIFY(t->boxes.shown.isEmpty());
     QVERIFY(t->exits.isEmpty());
+}
+
+void TestUrkunde::onlyAVerdictOfExactlyMinusOneOpensEditMode_data()
+{
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<int>("editMode");
+    QTest::newRow("-1") << -1 << -1;
+    QTest::newRow("0") << 0 << 0;
+    QTest::newRow("1") << 1 << 0;
+    QTest::newRow("-2") << -2 << 0;
+}
+
+void TestUrkunde::onlyAVerdictOfExactlyMinusOneOpensEditMode()
+{
+    QFETCH(int, verdict);
+    QFETCH(int, editMode);
+    FrmUrkunde &urkunde = open();
+    Drive::click(urkunde.ctl("cmdEdit"));
+    FrmPasswort &prompt = t->program.frmPasswort();
+    QVERIFY(prompt.isLoaded());
+    // The prompt ends with whatever verdict it leaves behind.
+    t->vars().PasswortOK = qint16(verdict);
+    t->nav().unload(prompt);
+    QCOMPARE(urkunde.EditierModus, qint16(editMode));
+    QCOMPARE(urkunde.ctl("cmdEdit").caption(), editMode ? "Editieren beenden" : "Editieren");
 }
 
 void TestUrkunde::leavingEndsEditMode_data()
