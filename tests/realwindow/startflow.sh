@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: past the splash screen by a key, a name, "Start", "Gelesen" by
-# Enter, the hub, "Ende" back, Esc, Enter on the thank-you box, and the program ends with
+# Enter, the hub (whose frame, under a window manager, offers no minimise box), "Ende" back, Esc, Enter on the thank-you box, and the program ends with
 # status 0 having written nothing.
 set -uo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -10,6 +10,7 @@ start_program "$1"
 
 reach_hub "Anna"
 [[ $(client_size "$hub") == "794x575" ]] || fail "hub client area is $(client_size "$hub")"
+check_no_minimise "$hub"
 wait_gone "Willkommen zum Zeigerdiplom!"
 # "Ende" lies at 5280, 7680 and is 1455 x 735 twips.
 click_twips "$hub" 6000 8040

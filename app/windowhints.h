@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// What a screen's frame offers, told to the window manager in the terms it honours.
+//
+// Qt already tells every window manager through the Motif hints that a screen has no minimise
+// box, and most of them (icewm, xfwm4, KWin, Mutter) drop it then. Openbox ignores those hints
+// and decides by the window type alone, so there a screen without a minimise box is declared a
+// toolbar: openbox keeps its title bar and close box and offers neither minimise nor maximise.
+// A child who minimises a screen on a desktop without a task bar could not bring it back.
+namespace WindowHints {
+
+// The name the running window manager gives itself ("Openbox", "IceWM"...); empty where there
+// is none or the platform is not X11.
+QString windowManagerName();
+
+// The window types to declare for a screen, most wanted first; empty keeps Qt's own choice.
+QStringList windowTypes(const QString &windowManager, bool minimisable);
+
+// Declares the window type for the window manager now running. Call when the native window
+// exists and before it is shown, as window managers read the type when a window is mapped.
+void apply(QWidget *window, bool minimisable);
+
+} // namespace WindowHints
