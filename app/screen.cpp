@@ -103,7 +103,8 @@ void Screen::setMousePointer(const Pointer &pointer)
 bool Screen::setPicture(const QString &source)
 {
     const QSize size = source.isEmpty() ? QSize() : Pictures::naturalSize(source);
-    const QPixmap picture = size.isValid() ? Pictures::render(source, size) : QPixmap();
+    const qreal dpr = m_window ? m_window->devicePixelRatioF() : Pictures::defaultDevicePixelRatio();
+    const QPixmap picture = size.isValid() ? Pictures::render(source, size, dpr) : QPixmap();
     if (m_window)
         m_window->setBackPicture(picture);
     return source.isEmpty() || !picture.isNull();
