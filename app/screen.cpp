@@ -247,7 +247,8 @@ void Screen::load()
     if (!d.icon.isEmpty())
         m_window->setWindowIcon(cachedWindowIcon(d.icon));
     m_window->setKeyPreview(d.keyPreview);
-    m_window->setMinimisable(d.minMaxButtons);
+    if (!d.minMaxButtons)
+        WindowHints::keepRestored(m_window);
     setCaption(d.caption);
     setBackColor(d.backColor);
     setMousePointer(d.pointer);

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
-#include <QTimer>
 #include <QWindow>
 
 MouseArgs mouseArgs(const QMouseEvent *event, bool heldButtons)
@@ -499,25 +498,6 @@ void ScreenWindow::closeEvent(QCloseEvent *event)
     // The frame's close command becomes an unload of the screen, decided by the screen model.
     event->ignore();
     Q_EMIT closeRequested();
-}
-
-void ScreenWindow::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || m_minimisable || m_closing)
-        return;
-    if (windowState() & Qt::WindowMinimized) {
-        // Once the window manager has finished minimising; undone in the same breath, some
-        // managers minimise it a moment later all the same.
-        QTimer::singleShot(0, this, [this] {
-            if (m_closing || !(windowState() & Qt::WindowMinimized))
-                return;
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-            show();
-            raise();
-            activateWindow();
-        });
-    }
 }
 
 void ScreenWindow::paintEvent(QPaintEvent *)

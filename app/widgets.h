@@ -157,10 +157,6 @@ public:
     void setKeyPreview(bool on) { m_keyPreview = on; }
     void watchKeysOf(QWidget *child);
     void allowClose() { m_closing = true; }
-    // A screen without a minimise box is shown again at once when it was minimised all the
-    // same (from a window list or a key of the window manager): on a desktop without a task
-    // bar a child could not bring it back.
-    void setMinimisable(bool minimisable) { m_minimisable = minimisable; }
 
 Q_SIGNALS:
     void clicked();
@@ -174,7 +170,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -190,7 +185,6 @@ private:
     QPixmap m_backPicture;
     bool m_keyPreview = false;
     bool m_closing = false;
-    bool m_minimisable = false;
     QPointer<QWidget> m_holder;
     bool m_holdInterrupted = false;
     QSet<const QObject *> m_watched;

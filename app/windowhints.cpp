@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -38,6 +39,38 @@ Reply<xcb_get_property_reply_t> property(xcb_connection_t *c, xcb_window_t windo
     return Reply<xcb_get_property_reply_t>(
         xcb_get_property_reply(c, xcb_get_property(c, 0, window, name, type, 0, 256), nullptr));
 }
+
+class MinimiseGuard : public QObject
+{
+public:
+    explicit MinimiseGuard(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_window && event->type() == QEvent::WindowStateChange
+            && (m_window->windowState() & Qt::WindowMinimized)) {
+            // Once the window manager has finished minimising, not in the middle of it.
+            QTimer::singleShot(0, this, [this] {
+                if (!m_window->isVisible() || !(m_window->windowState() & Qt::WindowMinimized))
+                    return;
+                m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+                m_window->show();
+                m_window->raise();
+                m_window->activateWindow();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
 
 xcb_window_t rootWindow(xcb_connection_t *c)
 {
@@ -88,6 +121,18 @@ void apply(QWidget *window, bool minimisable)
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_window_t(window->winId()), atom(c, "_NET_WM_WINDOW_TYPE"),
                         XCB_ATOM_ATOM, 32, uint32_t(atoms.size()), atoms.data());
     xcb_flush(c);
+}
+
+void keepRestored(QWidget *window)
+{
+    new MinimiseGuard(window);
+}
+
+void withoutMinimise(QWidget *dialog)
+{
+    dialog->winId();
+    apply(dialog, false);
+    keepRestored(dialog);
 }
 
 } // namespace WindowHints

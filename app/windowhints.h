@@ -24,4 +24,12 @@ QStringList windowTypes(const QString &windowManager, bool minimisable);
 // exists and before it is shown, as window managers read the type when a window is mapped.
 void apply(QWidget *window, bool minimisable);
 
+// Shows the window again at once whenever it gets minimised all the same (from a window list or
+// a key of the window manager): on a desktop without a task bar a child could not bring it back.
+void keepRestored(QWidget *window);
+
+// Both, for a dialog that is about to be shown: no minimise box, and no staying minimised. A
+// modal dialog minimised for good would leave the program waiting for it out of sight.
+void withoutMinimise(QWidget *dialog);
+
 } // namespace WindowHints
