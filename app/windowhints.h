@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 // What a screen's frame offers, told to the window manager in the terms it honours.
 //
-// Qt already tells every window manager through the Motif hints that a screen has no minimise
-// box, and most of them (icewm, xfwm4, KWin, Mutter) drop it then. Openbox ignores those hints
-// and decides by the window type alone, so there a screen without a minimise box is declared a
-// toolbar: openbox keeps its title bar and close box and offers neither minimise nor maximise.
-// A child who minimises a screen on a desktop without a task bar could not bring it back.
+// Qt already tells the window manager through the Motif hints that a screen has no minimise
+// box, and managers such as icewm drop it then. Openbox ignores those hints and decides by the
+// window type alone, so there a screen without a minimise box is declared a toolbar: openbox
+// keeps its title bar and close box and offers neither minimise nor maximise. A child who
+// minimised a screen on a desktop without a task bar could not bring it back.
 namespace WindowHints {
 
 // The name the running window manager gives itself ("Openbox", "IceWM"...); empty where there
