@@ -2,6 +2,7 @@
 
 #include "control.h"
 #include "fontdialog.h"
+#include "windowhints.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 bool Dialogs::chooseFont(FontChoice &choice, int flags, QWidget *parent)
 {
     FontDialog dialog(choice, flags, parent);
+    WindowHints::withoutMinimise(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.choice();
@@ -24,6 +26,7 @@ bool Dialogs::choosePrinter(QPrinter &printer, QWidget *parent)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    WindowHints::withoutMinimise(&dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

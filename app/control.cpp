@@ -366,7 +366,9 @@ void Control::setPicture(const QString &source)
         if ((m_kind == ControlKind::Image && !m_stretch) || (m_kind == ControlKind::PictureBox && m_autoSize))
             fitToPicture();
     } else if (auto *button = qobject_cast<VbButton *>(m_widget.data())) {
-        QPixmap pixmap = source.isEmpty() ? QPixmap() : Pictures::render(source, Pictures::naturalSize(source));
+        QPixmap pixmap = source.isEmpty()
+            ? QPixmap()
+            : Pictures::render(source, Pictures::naturalSize(source), button->devicePixelRatioF());
         if (m_maskColor && !pixmap.isNull())
             pixmap.setMask(pixmap.createMaskFromColor(toQColor(*m_maskColor), Qt::MaskInColor));
         button->setPicture(pixmap);

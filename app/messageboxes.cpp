@@ -1,5 +1,7 @@
 #include "messageboxes.h"
 
+#include "windowhints.h"
+
 #include <QMessageBox>
 
 void MessageBoxes::show(const QString &text, MsgIcon icon, const QString &title)
@@ -13,5 +15,6 @@ void MessageBoxes::show(const QString &text, MsgIcon icon, const QString &title)
     box.setWindowModality(Qt::ApplicationModal);
     box.setEscapeButton(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
+    WindowHints::withoutMinimise(&box);
     box.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -96,6 +97,19 @@ bool isWhole(QFile &file, const QByteArray &format)
 
 } // namespace
 
+// A raster picture shown on a high-resolution desktop is read from its twice-as-large sibling
+// ("tile@2x.png" beside "tile.png") where there is one, instead of being stretched.
+static QString rasterFor(const QString &source, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1.0)
+        return source;
+    const int dot = source.lastIndexOf(QLatin1Char('.'));
+    if (dot <= source.lastIndexOf(QLatin1Char('/')))
+        return source;
+    const QString larger = source.left(dot) + QLatin1String("@2x") + source.mid(dot);
+    return QFile::exists(larger) ? larger : source;
+}
+
 bool isAvailable(const QString &source)
 {
     return !source.isEmpty() && QFile::exists(source);
@@ -143,8 +157,9 @@ QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
         QPainter painter(&pixmap);
         renderer.render(&painter);
     } else {
-        QImageReader reader(source);
-        prepare(reader, source);
+        const QString file = rasterFor(source, devicePixelRatio);
+        QImageReader reader(file);
+        prepare(reader, file);
         if (!withinBound(reader.size()))
             return {};
         if (reader.size().isValid() && reader.size() != pixels && reader.supportsOption(QImageIOHandler::ScaledSize))
@@ -157,24 +172,32 @@ QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
     return pixmap;
 }
 
+qreal defaultDevicePixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
 QIcon windowIcon(const QString &source)
 {
     QIcon icon;
-    for (int side : {16, 32, 48})
+    for (int side : {16, 32, 48, 64})
         icon.addPixmap(render(source, QSize(side, side)));
     return icon;
 }
 
-QCursor cursor(const Pointer &pointer)
+QCursor cursor(const Pointer &pointer, qreal devicePixelRatio)
 {
     switch (pointer.kind) {
     case Pointer::Arrow:
         return QCursor(Qt::ArrowCursor);
     case Pointer::Custom: {
-        const QPixmap picture = render(pointer.picture, QSize(32, 32));
-        if (pointer.hotX < 0)
-            return QCursor(picture);
-        return QCursor(picture, pointer.hotX, pointer.hotY);
+        // The X server takes the cursor picture and its hot spot in device pixels, so both are
+        // given there: at twice the pixels the pointer keeps its size and stays sharp.
+        const int side = 32;
+        const QPixmap picture = render(pointer.picture, QSize(side, side), devicePixelRatio);
+        const int hotX = pointer.hotX < 0 ? side / 2 : pointer.hotX;
+        const int hotY = pointer.hotY < 0 ? side / 2 : pointer.hotY;
+        return QCursor(picture, qRound(hotX * devicePixelRatio), qRound(hotY * devicePixelRatio));
     }
     case Pointer::Default:
         break;

@@ -23,6 +23,9 @@ QString loadFile(const QString &path);
 QSize naturalSize(const QString &source);
 QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio = 1.0);
 QIcon windowIcon(const QString &source);
-QCursor cursor(const Pointer &pointer);
+// The device pixel ratio of the desktop, for pictures drawn before they have a window.
+qreal defaultDevicePixelRatio();
+// Drawn for the desktop's pixels: pass the device pixel ratio of the screen it is shown on.
+QCursor cursor(const Pointer &pointer, qreal devicePixelRatio = defaultDevicePixelRatio());
 
 } // namespace Pictures

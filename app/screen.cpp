@@ -6,6 +6,7 @@
 #include "pictures.h"
 #include "usercontrol.h"
 #include "widgets.h"
+#include "windowhints.h"
 
 #include <QGuiApplication>
 #include <QHash>
@@ -27,6 +28,14 @@ QIcon cachedWindowIcon(const QString &source)
 }
 
 } // namespace
+
+QPoint centredOn(const QRect &area, const QSize &size)
+{
+    // A window larger than the desktop (an 800 x 600 screen on a small or highly scaled one)
+    // keeps its top-left corner, and with it the title bar and the close box, on the desktop.
+    return {area.x() + std::max(0, (area.width() - size.width()) / 2),
+            area.y() + std::max(0, (area.height() - size.height()) / 2)};
+}
 
 Screen::Screen(Navigator &navigator, const QString &name)
     : m_navigator(navigator)
@@ -94,7 +103,8 @@ void Screen::setMousePointer(const Pointer &pointer)
 bool Screen::setPicture(const QString &source)
 {
     const QSize size = source.isEmpty() ? QSize() : Pictures::naturalSize(source);
-    const QPixmap picture = size.isValid() ? Pictures::render(source, size) : QPixmap();
+    const qreal dpr = m_window ? m_window->devicePixelRatioF() : Pictures::defaultDevicePixelRatio();
+    const QPixmap picture = size.isValid() ? Pictures::render(source, size, dpr) : QPixmap();
     if (m_window)
         m_window->setBackPicture(picture);
     return source.isEmpty() || !picture.isNull();
@@ -237,6 +247,8 @@ void Screen::load()
     if (!d.icon.isEmpty())
         m_window->setWindowIcon(cachedWindowIcon(d.icon));
     m_window->setKeyPreview(d.keyPreview);
+    if (!d.minMaxButtons)
+        WindowHints::keepRestored(m_window);
     setCaption(d.caption);
     setBackColor(d.backColor);
     setMousePointer(d.pointer);
@@ -296,13 +308,12 @@ void Screen::display(bool modal)
     applyWindowSize();
     if (!m_window->isVisible()) {
         m_window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
-        const QScreen *desktop = QGuiApplication::primaryScreen();
-        if (desktop) {
-            const QRect area = desktop->availableGeometry();
-            const QSize size = m_window->size();
-            m_window->move(area.x() + (area.width() - size.width()) / 2,
-                           area.y() + (area.height() - size.height()) / 2);
-        }
+        if (const QScreen *desktop = QGuiApplication::primaryScreen())
+            m_window->move(centredOn(desktop->availableGeometry(), m_window->size()));
+        // The native window exists from here on, and the window manager reads its type when
+        // it is first shown.
+        m_window->winId();
+        WindowHints::apply(m_window, design().minMaxButtons);
         m_window->show();
     }
     // The offscreen platform used by the tests has no stacking order to change.

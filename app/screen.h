@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -27,6 +28,9 @@ struct EventArgs
 };
 
 enum class Event { Click, MouseDown, MouseMove, Timer };
+
+// Where a window of this size opens on the desktop's free area: centred, as far as it fits.
+QPoint centredOn(const QRect &area, const QSize &size);
 
 // One screen of the program. The object lives for the whole run and keeps the screen's own
 // variables; its window and controls exist only while it is loaded. Every load builds them anew

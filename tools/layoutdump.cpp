@@ -71,6 +71,8 @@ QJsonObject dumpLayout(const Screen &screen)
             o.insert(QStringLiteral("X2"), c->x2());
             o.insert(QStringLiteral("Y2"), c->y2());
         }
+        if (!c->picture().isEmpty())
+            o.insert(QStringLiteral("Picture"), c->picture());
         if (c->kind() == ControlKind::Timer)
             o.insert(QStringLiteral("Interval"), c->interval());
         // The lines a label's caption is drawn in, to check its wrapping against its height.

@@ -1,7 +1,8 @@
 // Draws a hub tile from the program's own game screen: the screen loaded offscreen with a fixed
-// random seed, framed with a plain title bar as the desktop shows it, scaled to 400 x 300.
+// random seed, framed with a plain title bar as the desktop shows it, scaled to 400 x 300, or
+// with a SCALE of 2 to 800 x 600 for desktops with twice the pixels.
 //
-//   zeigerdiplom-tile SCREEN FILE
+//   zeigerdiplom-tile SCREEN FILE [SCALE]
 #include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
@@ -48,8 +49,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     configureApplication(app);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: %s SCREEN FILE\n", qPrintable(args.at(0)));
+    const int scale = args.size() == 4 ? args.at(3).toInt() : 1;
+    if ((args.size() != 3 && args.size() != 4) || scale < 1) {
+        std::fprintf(stderr, "usage: %s SCREEN FILE [SCALE]\n", qPrintable(args.at(0)));
         return 2;
     }
 
@@ -65,6 +67,6 @@ int main(int argc, char *argv[])
     program.nav().show(*screen);
     QApplication::processEvents();
     const QImage client = screen->window()->grab().toImage();
-    const QImage tile = withTitleBar(client, screen->caption()).scaled(400, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage tile = withTitleBar(client, screen->caption()).scaled(400 * scale, 300 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return tile.save(args.at(2)) ? 0 : 1;
 }

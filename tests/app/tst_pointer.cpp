@@ -50,6 +50,10 @@ private Q_SLOTS:
     void pictureFilesAreReadWhenLoaded_data();
     void pictureFilesAreReadWhenLoaded();
     void pointerFromAFile();
+    void pointerAtTwiceThePixels_data();
+    void pointerAtTwiceThePixels();
+    void rasterPictureAtTwiceThePixelsReadsItsLargerSibling_data();
+    void rasterPictureAtTwiceThePixelsReadsItsLargerSibling();
 
 private:
     ModelScreen &open();
@@ -254,6 +258,57 @@ void TestPointer::pointerFromAFile()
     const QImage image = cursor.pixmap().toImage();
     QCOMPARE(image.pixelColor(16, 6), QColor(Qt::yellow));
     QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+}
+
+void TestPointer::pointerAtTwiceThePixels_data()
+{
+    QTest::addColumn<Pointer>("pointer");
+    QTest::addColumn<QPoint>("hotSpot");
+    // The X server takes both in device pixels.
+    QTest::newRow("icon, pointing with its centre") << Pointer::custom(Assets::Smiley) << QPoint(32, 32);
+    QTest::newRow("glove, pointing with its fingertip") << Pointer::custom(Assets::Glove, 12, 1) << QPoint(24, 2);
+}
+
+void TestPointer::pointerAtTwiceThePixels()
+{
+    QFETCH(Pointer, pointer);
+    QFETCH(QPoint, hotSpot);
+    const QCursor cursor = Pictures::cursor(pointer, 2.0);
+    QCOMPARE(cursor.pixmap().size(), QSize(64, 64));
+    QCOMPARE(cursor.pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(cursor.hotSpot(), hotSpot);
+}
+
+void TestPointer::rasterPictureAtTwiceThePixelsReadsItsLargerSibling_data()
+{
+    QTest::addColumn<bool>("largerExists");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QColor>("shown");
+    QTest::newRow("scale 1") << true << 1.0 << QColor(Qt::red);
+    QTest::newRow("scale 2") << true << 2.0 << QColor(Qt::blue);
+    QTest::newRow("scale 1.5") << true << 1.5 << QColor(Qt::blue);
+    QTest::newRow("scale 2, no larger file") << false << 2.0 << QColor(Qt::red);
+}
+
+void TestPointer::rasterPictureAtTwiceThePixelsReadsItsLargerSibling()
+{
+    QFETCH(bool, largerExists);
+    QFETCH(qreal, ratio);
+    QFETCH(QColor, shown);
+    QTemporaryDir dir;
+    QImage normal(40, 30, QImage::Format_RGB32);
+    normal.fill(Qt::red);
+    QVERIFY(normal.save(dir.filePath("tile.png")));
+    if (largerExists) {
+        QImage larger(80, 60, QImage::Format_RGB32);
+        larger.fill(Qt::blue);
+        QVERIFY(larger.save(dir.filePath("tile@2x.png")));
+    }
+    const QString source = dir.filePath("tile.png");
+    QCOMPARE(Pictures::naturalSize(source), QSize(40, 30));
+    const QPixmap picture = Pictures::render(source, QSize(40, 30), ratio);
+    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(40, 30));
+    QCOMPARE(picture.toImage().pixelColor(5, 5), shown);
 }
 
 ZD_TEST_MAIN(TestPointer)

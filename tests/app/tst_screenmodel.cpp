@@ -1,4 +1,5 @@
 #include "app/fonts.h"
+#include "app/windowhints.h"
 #include "support/modelscreen.h"
 #include "support/testprogram.h"
 
@@ -52,6 +53,12 @@ private Q_SLOTS:
     void systemColoursFollowThePalette();
     void designFontMapsOntoMetricCompatibleFaces_data();
     void designFontMapsOntoMetricCompatibleFaces();
+    void minimisedScreenComesBackUnlessItHasAMinimiseBox_data();
+    void minimisedScreenComesBackUnlessItHasAMinimiseBox();
+    void openboxGetsAWindowTypeWithoutMinimise_data();
+    void openboxGetsAWindowTypeWithoutMinimise();
+    void windowLargerThanTheDesktopKeepsItsCornerOnIt_data();
+    void windowLargerThanTheDesktopKeepsItsCornerOnIt();
 
 private:
     std::unique_ptr<RecordingMessageBoxes> m_boxes;
@@ -265,4 +272,67 @@ void TestScreenModel::designFontMapsOntoMetricCompatibleFaces()
 }
 
 ZD_TEST_MAIN(TestScreenModel)
+void TestScreenModel::minimisedScreenComesBackUnlessItHasAMinimiseBox_data()
+{
+    QTest::addColumn<bool>("minimisable");
+    QTest::newRow("no minimise box") << false;
+    QTest::newRow("minimise box") << true;
+}
+
+void TestScreenModel::minimisedScreenComesBackUnlessItHasAMinimiseBox()
+{
+    QFETCH(bool, minimisable);
+    ScreenDesign design = formDesign();
+    design.minMaxButtons = minimisable;
+    ModelScreen screen(*m_nav, "frmMinimise", design);
+    m_nav->show(screen);
+    // As the window manager reports it when a window list or a key minimised the window.
+    screen.window()->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(bool(screen.window()->windowState() & Qt::WindowMinimized), minimisable);
+    QVERIFY(screen.window()->isVisible());
+}
+
+void TestScreenModel::openboxGetsAWindowTypeWithoutMinimise_data()
+{
+    QTest::addColumn<QString>("windowManager");
+    QTest::addColumn<bool>("minimisable");
+    QTest::addColumn<QStringList>("types");
+    const QStringList toolbar{"TOOLBAR", "NORMAL"};
+    QTest::newRow("openbox, no minimise box") << "Openbox" << false << toolbar;
+    QTest::newRow("openbox, minimise box") << "Openbox" << true << QStringList();
+    // The others honour the Motif hints that Qt sets, and a toolbar there may lose its frame.
+    QTest::newRow("icewm") << "IceWM" << false << QStringList();
+    QTest::newRow("no window manager") << "" << false << QStringList();
+}
+
+void TestScreenModel::openboxGetsAWindowTypeWithoutMinimise()
+{
+    QFETCH(QString, windowManager);
+    QFETCH(bool, minimisable);
+    QFETCH(QStringList, types);
+    QCOMPARE(WindowHints::windowTypes(windowManager, minimisable), types);
+}
+
+void TestScreenModel::windowLargerThanTheDesktopKeepsItsCornerOnIt_data()
+{
+    QTest::addColumn<QRect>("desktop");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("at");
+    QTest::newRow("fits") << QRect(0, 0, 1280, 1024) << QSize(800, 600) << QPoint(240, 212);
+    QTest::newRow("panel on top") << QRect(0, 30, 1280, 994) << QSize(800, 600) << QPoint(240, 227);
+    // 1280 x 1024 at scale 2 is a desktop of 640 x 512.
+    QTest::newRow("too large") << QRect(0, 0, 640, 512) << QSize(800, 600) << QPoint(0, 0);
+    QTest::newRow("too tall only") << QRect(0, 20, 1024, 500) << QSize(800, 600) << QPoint(112, 20);
+}
+
+void TestScreenModel::windowLargerThanTheDesktopKeepsItsCornerOnIt()
+{
+    QFETCH(QRect, desktop);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, at);
+    QCOMPARE(centredOn(desktop, window), at);
+}
+
 #include "tst_screenmodel.moc"

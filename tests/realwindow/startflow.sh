@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Xvfb: past the splash screen by a key, a name, "Start", "Gelesen" by
 # Enter, the hub, "Ende" back, Esc, Enter on the thank-you box, and the program ends with
-# status 0 having written nothing.
+# status 0 having written nothing. Under a window manager neither the hub nor the thank-you box
+# can be minimised.
 set -uo pipefail
 source "$(dirname "$0")/xsession.sh"
 
@@ -10,6 +11,7 @@ start_program "$1"
 
 reach_hub "Anna"
 [[ $(client_size "$hub") == "794x575" ]] || fail "hub client area is $(client_size "$hub")"
+check_no_minimise "$hub"
 wait_gone "Willkommen zum Zeigerdiplom!"
 # "Ende" lies at 5280, 7680 and is 1455 x 735 twips.
 click_twips "$hub" 6000 8040
@@ -21,6 +23,8 @@ xdotool key Escape
 wait_gone "Willkommen zum Zeigerdiplom!"
 
 box=$(wait_window "Zeigerdiplom") || exit 1
+# Minimised for good, the box would leave the program waiting for it out of sight.
+check_no_minimise "$box"
 focus "$box"
 xdotool key Return
 

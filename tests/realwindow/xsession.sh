@@ -20,10 +20,12 @@ unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 
 xvfb_pid=""
+wm_pid=""
 program_pid=""
 
 cleanup() {
     [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
+    [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$session_dir"
@@ -51,6 +53,22 @@ start_x() {
     exec 3>&-
     [[ -s "$session_dir/display" ]] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$session_dir/display")"
+    [[ -n "${ZD_WM:-}" ]] && start_wm "$ZD_WM"
+    return 0
+}
+
+# With ZD_WM set (openbox, icewm), the X server gets that window manager, so that the windows
+# have frames and the manager decides about focus, as on a school's desktop.
+start_wm() {
+    command -v "$1" >/dev/null || fail "window manager $1 is not installed"
+    "$1" >"$session_dir/wm.log" 2>&1 &
+    wm_pid=$!
+    # It is ready once it names itself on the root window.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fail "window manager $1 did not start"
 }
 
 start_program() {
@@ -135,6 +153,24 @@ reach_hub() {
     xdotool key Return
     wait_gone "Spielanleitung"
     hub=$(wait_window "S P I E L     A U S W A H L") || exit 1
+}
+
+# Under a window manager: the window's frame offers closing and moving but no minimising, and a
+# request to minimise it all the same leaves it on screen (the window manager refuses it, or the
+# program shows the window again at once). Without a window manager there is no frame to check.
+check_no_minimise() {
+    [[ -n "${ZD_WM:-}" ]] || return 0
+    local win=$1 actions
+    actions=$(xprop -id "$win" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
+    [[ "$actions" == *_NET_WM_ACTION_CLOSE* ]] || fail "the frame under $ZD_WM offers no close box: $actions"
+    [[ "$actions" != *_NET_WM_ACTION_MINIMIZE* ]] || fail "the frame under $ZD_WM offers a minimise box: $actions"
+    xdotool windowminimize "$win"
+    for _ in $(seq 30); do
+        sleep 0.1
+        xwininfo -id "$win" 2>/dev/null | grep -q IsViewable || continue
+        xprop -id "$win" WM_STATE 2>/dev/null | grep -q 'window state: Normal' && return 0
+    done
+    fail "the window stayed minimised under $ZD_WM"
 }
 
 # A screenshot of the window, while it is still on screen (import waits for ever on a window
