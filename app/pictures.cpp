@@ -3,6 +3,7 @@
 #include "errors.h"
 
 #include <QFile>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -74,10 +75,17 @@ QCursor cursor(const Pointer &pointer)
     case Pointer::Arrow:
         return QCursor(Qt::ArrowCursor);
     case Pointer::Custom: {
-        const QPixmap picture = render(pointer.picture, QSize(32, 32));
-        if (pointer.hotX < 0)
-            return QCursor(picture);
-        return QCursor(picture, pointer.hotX, pointer.hotY);
+        // Several controls of a screen share one hand, and the labyrinth switches between the
+        // same few faces, so each picture is drawn once per run. The splash screen, the first
+        // window, would otherwise read and draw the hand's drawing four times before it shows.
+        static QHash<QString, QCursor> drawn;
+        const QString key = QStringLiteral("%1|%2|%3").arg(pointer.picture).arg(pointer.hotX).arg(pointer.hotY);
+        auto found = drawn.constFind(key);
+        if (found == drawn.cend()) {
+            const QPixmap picture = render(pointer.picture, QSize(32, 32));
+            found = drawn.insert(key, pointer.hotX < 0 ? QCursor(picture) : QCursor(picture, pointer.hotX, pointer.hotY));
+        }
+        return *found;
     }
     case Pointer::Default:
         break;

@@ -35,28 +35,12 @@ record() {
     sed "s/^/$prefix./" "$session_dir/record.out" >>"$results"
 }
 
-# Milliseconds from the launch of the command to its first window being viewable, looked for
-# about every 12 milliseconds.
+# Milliseconds from the launch of the command to the server's mapping of its first window. Where
+# other X servers come and go on the same machine, a launch now and then cannot connect to the
+# display at all; such a launch fails here, and the caller leaves it out and counts it.
 launch_to_map() {
-    local pid t0 t1
-    t0=$(date +%s%N)
-    "$@" >"$session_dir/launched.log" 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
-        # Where other X servers come and go on the same machine, a launch now and then cannot
-        # connect to the display at all; such a run is left out and counted.
-        if ! kill -0 "$pid" 2>/dev/null; then
-            echo "$1 could not show a window: $(head -n1 "$session_dir/launched.log")" >&2
-            return 1
-        fi
-        # Connecting without a pause fills the server's queue of new connections, and then the
-        # program itself cannot connect.
-        sleep 0.01
-    done
-    t1=$(date +%s%N)
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    echo $(((t1 - t0) / 1000000))
+    "$build/zeigerdiplom-launchtomap" "$@" 2>"$session_dir/launched.log" \
+        || { echo "$1: $(head -n1 "$session_dir/launched.log")" >&2; return 1; }
 }
 
 window_shown() { xdotool search --onlyvisible --pid "$1" >/dev/null 2>&1; }
@@ -75,7 +59,7 @@ peak_memory() {
     done
     while ((same < 5)); do
         now=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
-        [[ "$now" == "$last" ]] && ((same++)) || same=0
+        [[ "$now" == "$last" ]] && ((++same)) || same=0
         last=$now
         sleep 0.05
     done

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   clang libclang-rt-14-dev dpkg-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxkbcommon-dev libxcb1-dev
   qt6-translations-l10n
   fonts-liberation2 fontconfig
   xvfb xdotool x11-utils imagemagick poppler-utils tesseract-ocr
