@@ -185,3 +185,5 @@ row "labyrinth: wall contact with repaint" us laby.laby_wall_paint_us - -
 row "certificate: load and first paint" ms cert.cert_load_ms - -
 row "certificate: drag step with repaint" us cert.cert_drag_us - -
 row "certificate: print into a PDF file" ms cert.cert_print_ms - -
+echo "n: runs, or samples where a run times many. A ratio goal compares the medians, a range goal"
+echo "holds for every run, a limit for the median."
