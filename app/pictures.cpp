@@ -32,9 +32,17 @@ QString loadFile(const QString &path)
 
 QSize naturalSize(const QString &source)
 {
-    if (isSvg(source))
+    if (!isSvg(source))
+        return QImageReader(source).size();
+    // Reading a drawing's size parses all of it, and a control asks again before it draws it. The
+    // built-in drawings never change, so each is parsed for its size once per run.
+    if (!source.startsWith(QLatin1String(":/")))
         return QSvgRenderer(source).defaultSize();
-    return QImageReader(source).size();
+    static QHash<QString, QSize> builtIn;
+    auto found = builtIn.constFind(source);
+    if (found == builtIn.cend())
+        found = builtIn.insert(source, QSvgRenderer(source).defaultSize());
+    return *found;
 }
 
 QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
