@@ -49,11 +49,9 @@ shots: build
 	@$(BUILD_DIR)/zeigerdiplom-shots $(BUILD_DIR)/shots
 	@echo "written to $(BUILD_DIR)/shots"
 
+# The benchmark table: the program against a bare Qt window under a private Xvfb.
 bench: build
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-urkunde
-	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/zeigerdiplom-bench-laby
-	@bench/startup.sh $(BUILD_DIR)/zeigerdiplom $(BUILD_DIR)/zeigerdiplom-barewindow
+	@bench/run.sh $(BUILD_DIR)
 
 # The Debian package, zeigerdiplom_VERSION_amd64.deb, in the build folder.
 package: build

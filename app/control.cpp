@@ -145,7 +145,7 @@ void Control::createWidget(const ControlSpec &spec, QWidget *container, ScreenWi
         widget = spec.style.userControl(container);
         break;
     case ControlKind::Timer:
-        m_timer = new QTimer(window);
+        m_timer = new TickTimer(window);
         m_timer->setTimerType(Qt::PreciseTimer);
         applyTimer();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design.h"
+#include "ticktimer.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -115,5 +116,5 @@ private:
     int m_flags = 0;
     QString m_toolTip;
     QPointer<QWidget> m_widget;
-    QPointer<QTimer> m_timer;
+    QPointer<TickTimer> m_timer;
 };

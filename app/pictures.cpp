@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -136,12 +137,21 @@ QString loadFile(const QString &path)
 
 QSize naturalSize(const QString &source)
 {
-    if (isSvg(source))
+    if (!isSvg(source)) {
+        QImageReader reader(source);
+        prepare(reader, source);
+        const QSize size = reader.size();
+        return withinBound(size) ? size : QSize();
+    }
+    // Reading a drawing's size parses all of it, and a control asks again before it draws it. The
+    // built-in drawings never change, so each is parsed for its size once per run.
+    if (!isResource(source))
         return QSvgRenderer(source).defaultSize();
-    QImageReader reader(source);
-    prepare(reader, source);
-    const QSize size = reader.size();
-    return withinBound(size) ? size : QSize();
+    static QHash<QString, QSize> builtIn;
+    auto found = builtIn.constFind(source);
+    if (found == builtIn.cend())
+        found = builtIn.insert(source, QSvgRenderer(source).defaultSize());
+    return *found;
 }
 
 QPixmap render(const QString &source, QSize logicalSize, qreal devicePixelRatio)
@@ -193,11 +203,24 @@ QCursor cursor(const Pointer &pointer, qreal devicePixelRatio)
     case Pointer::Custom: {
         // The X server takes the cursor picture and its hot spot in device pixels, so both are
         // given there: at twice the pixels the pointer keeps its size and stays sharp.
-        const int side = 32;
-        const QPixmap picture = render(pointer.picture, QSize(side, side), devicePixelRatio);
-        const int hotX = pointer.hotX < 0 ? side / 2 : pointer.hotX;
-        const int hotY = pointer.hotY < 0 ? side / 2 : pointer.hotY;
-        return QCursor(picture, qRound(hotX * devicePixelRatio), qRound(hotY * devicePixelRatio));
+        const auto draw = [&] {
+            const int side = 32;
+            const QPixmap picture = render(pointer.picture, QSize(side, side), devicePixelRatio);
+            const int hotX = pointer.hotX < 0 ? side / 2 : pointer.hotX;
+            const int hotY = pointer.hotY < 0 ? side / 2 : pointer.hotY;
+            return QCursor(picture, qRound(hotX * devicePixelRatio), qRound(hotY * devicePixelRatio));
+        };
+        // A file beside the program is read at each use. The built-in drawings never change and
+        // several controls share one hand, so each of those is drawn once per run: the splash
+        // screen, the first window, would otherwise draw the hand four times before it shows.
+        if (!isResource(pointer.picture))
+            return draw();
+        static QHash<QString, QCursor> drawn;
+        const QString key = QStringLiteral("%1|%2|%3|%4").arg(pointer.picture).arg(pointer.hotX).arg(pointer.hotY).arg(devicePixelRatio);
+        auto found = drawn.constFind(key);
+        if (found == drawn.cend())
+            found = drawn.insert(key, draw());
+        return *found;
     }
     case Pointer::Default:
         break;

@@ -1,7 +1,7 @@
 // Measures what the child feels in the labyrinth: what one pointer movement costs from the
 // platform's event to the handler's return, and what a wall contact costs with the sad face's
 // twenty enlargement steps and the repaint they cause. Both must stay well inside one frame.
-#include "bench/stats.h"
+#include "bench/samples.h"
 #include "tools/offscreenprogram.h"
 #include "app/randomsource.h"
 #include "app/startup.h"
@@ -23,11 +23,6 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, con
 QT_END_NAMESPACE
 
 namespace {
-
-void print(const char *what, const Stats &s)
-{
-    std::printf("%s: mean %.1f us, median %.1f us, p99 %.1f us, max %.1f us\n", what, s.mean, s.median, s.p99, s.max);
-}
 
 int timestamp = 0;
 
@@ -56,7 +51,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     // Many movements, each timed from the platform's event to the handler's return.
-    auto movements = [&laby](const char *what, int xSpan) {
+    auto movements = [&laby](const char *key, int xSpan) {
         std::vector<double> samples;
         for (int i = 0; i < 20000; ++i) {
             const QPointF at(100 + (i * 7) % xSpan, 40 + (i * 13) % 480);
@@ -65,14 +60,14 @@ int main(int argc, char *argv[])
             move(laby, at);
             samples.push_back(double(clock.nsecsElapsed()) / 1e3);
         }
-        print(what, stats(samples));
+        printSamples(key, samples);
     };
     // Up and down corridor 1 and across divider 1 and corridor 2, with no attempt running, so
     // that every movement reaches a handler and none changes the screen.
-    movements("pointer movement over the maze, event to handler return", 180);
+    movements("laby_move_us", 180);
     // The same during an attempt, along the corridor only.
     laby.cmdStart_Click();
-    movements("pointer movement in a corridor during an attempt", 44);
+    movements("laby_move_attempt_us", 44);
 
     // A wall contact: the movement onto divider 1, the face grown in twenty steps, and the
     // window painted with it.
@@ -100,8 +95,8 @@ int main(int argc, char *argv[])
                 return 1;
             }
         }
-        print("wall contact, event to handler return (files read, 20 steps)", stats(handled));
-        print("wall contact with the repaint of the window", stats(painted));
+        printSamples("laby_wall_us", handled);
+        printSamples("laby_wall_paint_us", painted);
     }
     return 0;
 }
